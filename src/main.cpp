@@ -1,0 +1,27 @@
+// 居宅介護サービス計画書: start-up. Sets the title and the fonts, creates every window once and runs the main
+// window until "処理終了" ends the program.
+
+#include "platform/Dialogs.h"
+#include "platform/Fonts.h"
+#include "shell/U_Main.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(ApplicationTitle);
+
+    // The toolkit's own dialogs (file, colour, print) in Japanese.
+    QTranslator toolkitTranslation;
+    if (toolkitTranslation.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                                QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&toolkitTranslation);
+
+    installFontSubstitutions();
+    CreateAllWindows();
+    F_Main->show();
+    return QApplication::exec();
+}

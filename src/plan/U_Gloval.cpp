@@ -1,0 +1,256 @@
+#include "U_Gloval.h"
+
+#include "platform/AppError.h"
+#include "platform/Cp932.h"
+#include "platform/EraCalendar.h"
+
+#include <QBuffer>
+#include <QDate>
+#include <QRegularExpression>
+
+qint32 InputMarkColor = 0;
+qint32 PrintMarkColor = 0;
+qint32 InputServiceTextColor = 0;
+qint32 PrintServiceTextColor = 0;
+qint32 Plan1Top = 0;
+qint32 Plan1Left = 0;
+qint32 Plan2Top = 0;
+qint32 Plan2Left = 0;
+qint32 WeeklyTop = 0;
+qint32 WeeklyLeft = 0;
+
+QString CurrentUserName;
+int PeriodTarget = 0;
+
+std::array<QString, WeeklyCellCount> CellText;
+std::array<quint8, WeeklyCellCount> CellMarked{};
+std::array<quint8, WeeklyCellCount> CellTextColoured{};
+std::array<quint8, WeeklyCellCount> CellHalf{};
+std::array<QString, WeeklyRowCount> ActivityText;
+quint8 SplitStage = 0;
+
+namespace {
+
+constexpr char LineBreakMarker = '\\';
+constexpr char Quote = '"';
+constexpr char CtrlZ = 0x1A;
+
+// Bytes 0x01 to 0x20: control characters and the blank, which SplitFields skips around fields.
+bool isBlankByte(char c)
+{
+    const auto b = static_cast<unsigned char>(c);
+    return b >= 0x01 && b <= 0x20;
+}
+
+// A byte that makes JoinFields quote a field. NUL is quoted as well, so that a field holding one splits back whole.
+bool needsQuoting(char c)
+{
+    return static_cast<unsigned char>(c) <= 0x20 || c == Quote || c == ',';
+}
+
+} // namespace
+
+QByteArray PickField(const QByteArray &line, int n)
+{
+    QByteArray rest = line;
+    QByteArray result;
+    while (n > 0) {
+        const qsizetype comma = rest.indexOf(',');
+        if (comma < 0) {
+            if (n == 1)
+                result = rest;
+            break;
+        }
+        result = rest.left(comma);
+        rest = rest.mid(comma + 1);
+        --n;
+    }
+    return result;
+}
+
+QByteArray FindLineByField(const QString &fileName, const QByteArray &key, int n)
+{
+    const auto file = FileIo::openForReading(fileName, FileIo::OpenFailure::ByCode);
+    LineReader reader(file.get());
+    QByteArray result;
+    QByteArray line;
+    while (reader.next(line)) {
+        if (PickField(line, n) == key)
+            result = line;
+    }
+    return result;
+}
+
+QString EraDateText(const QString &dateText)
+{
+    static const QRegularExpression pattern(
+        QStringLiteral(R"(^\s*(\d{4})/(\d{1,2})/(\d{1,2})(?:\s+(\d{1,2}):(\d{1,2})(?::(\d{1,2}))?)?\s*$)"));
+    const QRegularExpressionMatch m = pattern.match(dateText);
+    if (!m.hasMatch())
+        throw notDateTimeError(dateText);
+    const QDate date(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+    const bool timeValid = !m.hasCaptured(4) || QTime::isValid(m.captured(4).toInt(), m.captured(5).toInt(),
+                                                                m.hasCaptured(6) ? m.captured(6).toInt() : 0);
+    const auto era = EraCalendar::eraYearOf(date);
+    if (!timeValid || !era)
+        throw notDateTimeError(dateText);
+    return QStringLiteral("%1%2年%3月%4日")
+        .arg(era->eraName, QString::number(era->year).rightJustified(2, u'0'), QString::number(date.month()),
+             QString::number(date.day()));
+}
+
+QString EraDateText(const QDate &date)
+{
+    return EraDateText(date.toString(QStringLiteral("yyyy/MM/dd")));
+}
+
+QByteArray EscapeLineBreaks(const QByteArray &text)
+{
+    QByteArray result;
+    result.reserve(text.size());
+    for (const char c : text) {
+        if (c == '\r')
+            result.append(LineBreakMarker);
+        else if (c != '\n')
+            result.append(c);
+    }
+    return result;
+}
+
+QByteArray UnescapeLineBreaks(const QByteArray &text)
+{
+    QByteArray result;
+    result.reserve(text.size() + text.size() / 8);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char c = text.at(i);
+        if (Cp932::isLeadByte(c) && i + 1 < text.size()) {
+            // The second byte of a double-byte character may be 0x5C (表, 能, ―): never a marker.
+            result.append(c).append(text.at(++i));
+        } else if (c == LineBreakMarker) {
+            result.append("\r\n");
+        } else {
+            result.append(c);
+        }
+    }
+    return result;
+}
+
+int NumberFromName(const QString &name)
+{
+    const QString rest = name.mid(5);
+    bool ok = false;
+    const int number = rest.toInt(&ok, 10);
+    if (!ok)
+        throw notIntegerError(rest);
+    return number;
+}
+
+// Join and split walk bytes, not characters: a valid second byte of a double-byte character is never a
+// control byte, blank, double quote or comma, so both walks find the same delimiters in valid text, and the
+// byte walk keeps damaged text from swallowing a delimiter.
+
+QByteArray JoinFields(const QList<QByteArray> &fields)
+{
+    if (fields.size() == 1 && fields.front().isEmpty())
+        return QByteArray(2, Quote);
+    QByteArray line;
+    for (qsizetype f = 0; f < fields.size(); ++f) {
+        const QByteArray &field = fields.at(f);
+        if (f > 0)
+            line.append(',');
+        if (std::any_of(field.begin(), field.end(), needsQuoting)) {
+            line.append(Quote);
+            for (const char c : field) {
+                if (c == Quote)
+                    line.append(Quote);
+                line.append(c);
+            }
+            line.append(Quote);
+        } else {
+            line.append(field);
+        }
+    }
+    return line;
+}
+
+QList<QByteArray> SplitFields(const QByteArray &line)
+{
+    QList<QByteArray> fields;
+    const qsizetype n = line.size();
+    qsizetype i = 0;
+    auto skipBlanks = [&] {
+        while (i < n && isBlankByte(line.at(i)))
+            ++i;
+    };
+    skipBlanks();
+    // A NUL outside double quotes ends the line, as it ends a text of the controls.
+    while (i < n && line.at(i) != '\0') {
+        QByteArray field;
+        if (line.at(i) == Quote) {
+            ++i;
+            while (i < n) {
+                if (line.at(i) == Quote) {
+                    if (i + 1 < n && line.at(i + 1) == Quote) {
+                        field.append(Quote);
+                        i += 2;
+                        continue;
+                    }
+                    ++i;
+                    break;
+                }
+                field.append(line.at(i++));
+            }
+        } else {
+            const qsizetype start = i;
+            while (i < n && static_cast<unsigned char>(line.at(i)) > 0x20 && line.at(i) != ',')
+                ++i;
+            field = line.mid(start, i - start);
+        }
+        fields.append(field);
+        skipBlanks();
+        if (i < n && line.at(i) == ',') {
+            if (i == n - 1)
+                fields.append(QByteArray());
+            ++i;
+            skipBlanks();
+        }
+    }
+    return fields;
+}
+
+bool LineReader::next(QByteArray &line)
+{
+    char first = 0;
+    if (m_device->peek(&first, 1) != 1 || first == CtrlZ)
+        return false;
+    line = m_device->readLine();
+    if (line.endsWith('\n'))
+        line.chop(1);
+    // The CR of a CR LF ends the line with its LF; a lone CR is left out of the line.
+    line.replace("\r", "");
+    return true;
+}
+
+QList<QByteArray> SplitTextLines(const QByteArray &content)
+{
+    QBuffer buffer;
+    buffer.setData(content);
+    buffer.open(QIODevice::ReadOnly);
+    LineReader reader(&buffer);
+    QList<QByteArray> lines;
+    QByteArray line;
+    while (reader.next(line))
+        lines.append(line);
+    return lines;
+}
+
+QList<QByteArray> ReadTextLines(const QString &fileName, FileIo::OpenFailure failure)
+{
+    const auto file = FileIo::openForReading(fileName, failure);
+    LineReader reader(file.get());
+    QList<QByteArray> lines;
+    QByteArray line;
+    while (reader.next(line))
+        lines.append(line);
+    return lines;
+}

@@ -1,0 +1,88 @@
+#include "Form.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QLabel>
+#include <QWindow>
+
+#include "Fonts.h"
+
+void setOuterGeometry(QWidget *window, int left, int top, int outerWidth, int outerHeight)
+{
+    window->resize(outerWidth - FrameWidth, outerHeight - FrameHeight);
+    window->move(left, top);
+}
+
+Form::Form(const QString &name, const QString &caption, int outerLeft, int outerTop, int outerWidth,
+           int outerHeight, int fontPixels)
+{
+    setObjectName(name);
+    setWindowTitle(caption);
+    setFont(pixelFont(MsPGothic, fontPixels));
+    setOuterGeometry(this, outerLeft, outerTop, outerWidth, outerHeight);
+}
+
+void Form::ShowModal()
+{
+    if (isVisible())
+        hide();
+    // Keep the window above the one that opened it.
+    QWidget *opener = QApplication::activeWindow();
+    if (opener && opener != this) {
+        winId();
+        windowHandle()->setTransientParent(opener->windowHandle());
+    }
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    raise();
+    activateWindow();
+    QEventLoop loop;
+    connect(this, &Form::hidden, &loop, &QEventLoop::quit);
+    loop.exec();
+    setWindowModality(Qt::NonModal);
+}
+
+void Form::ShowBeside()
+{
+    if (!isVisible())
+        show();
+    raise();
+    activateWindow();
+}
+
+bool Form::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        FormActivate();
+    return QWidget::event(event);
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    FormClose();
+    event->accept();
+}
+
+void Form::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    if (!event->spontaneous())
+        emit hidden();
+}
+
+QLabel *Form::addLabel(const QString &name, const QString &caption, int left, int top, const QFont &font,
+                       const QColor &color)
+{
+    auto *label = new QLabel(caption, this);
+    label->setObjectName(name);
+    label->setFont(font);
+    if (color.isValid()) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, color);
+        label->setPalette(palette);
+    }
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+// What the tests share: each test works in a fresh temporary folder made the current directory, because the
+// program reads and writes its files by relative names.
+
+#include "platform/Cp932.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QString>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TempCurrentDir
+{
+public:
+    TempCurrentDir() : m_previous(QDir::currentPath())
+    {
+        QVERIFY2(m_dir.isValid(), "no temporary folder");
+        QDir::setCurrent(m_dir.path());
+    }
+    ~TempCurrentDir() { QDir::setCurrent(m_previous); }
+
+    QString path() const { return m_dir.path(); }
+
+    static void write(const QString &name, const QByteArray &content)
+    {
+        QFile file(name);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(content);
+    }
+    static QByteArray read(const QString &name)
+    {
+        QFile file(name);
+        if (!file.open(QIODevice::ReadOnly))
+            return QByteArray("<missing>");
+        return file.readAll();
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_previous;
+};
+
+// Text in code page 932, as the files hold it.
+inline QByteArray sjis(const QString &text)
+{
+    return Cp932::encode(text);
+}
