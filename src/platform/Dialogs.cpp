@@ -72,6 +72,14 @@ QString runFileDialog(QWidget *parent, const FileDialogOptions &options, QFileDi
     return dialog.selectedFiles().constFirst();
 }
 
+// The single button of a message or error box reads "OK", without the style's icon.
+void plainOkButton(QMessageBox &box)
+{
+    QAbstractButton *ok = box.button(QMessageBox::Ok);
+    ok->setText(QStringLiteral("OK"));
+    ok->setIcon(QIcon());
+}
+
 } // namespace
 
 void showMessage(const QString &text)
@@ -82,7 +90,7 @@ void showMessage(const QString &text)
         return;
     }
     QMessageBox box(QMessageBox::NoIcon, ApplicationTitle, text, QMessageBox::Ok, QApplication::activeWindow());
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    plainOkButton(box);
     box.exec();
 }
 
@@ -116,7 +124,7 @@ void showError(const QString &message)
         return;
     }
     QMessageBox box(QMessageBox::Critical, ApplicationTitle, text, QMessageBox::Ok, QApplication::activeWindow());
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    plainOkButton(box);
     box.exec();
 }
 
