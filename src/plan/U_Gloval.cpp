@@ -8,6 +8,8 @@
 #include <QDate>
 #include <QRegularExpression>
 
+#include <limits>
+
 qint32 InputMarkColor = 0;
 qint32 PrintMarkColor = 0;
 qint32 InputServiceTextColor = 0;
@@ -175,6 +177,11 @@ QByteArray JoinFields(const QList<QByteArray> &fields)
 
 QList<QByteArray> SplitFields(const QByteArray &line)
 {
+    return SplitLeadingFields(line, std::numeric_limits<qsizetype>::max());
+}
+
+QList<QByteArray> SplitLeadingFields(const QByteArray &line, qsizetype maxFields)
+{
     QList<QByteArray> fields;
     const qsizetype n = line.size();
     qsizetype i = 0;
@@ -184,7 +191,7 @@ QList<QByteArray> SplitFields(const QByteArray &line)
     };
     skipBlanks();
     // A NUL outside double quotes ends the line, as it ends a text of the controls.
-    while (i < n && line.at(i) != '\0') {
+    while (i < n && line.at(i) != '\0' && fields.size() < maxFields) {
         QByteArray field;
         if (line.at(i) == Quote) {
             ++i;
@@ -209,7 +216,7 @@ QList<QByteArray> SplitFields(const QByteArray &line)
         fields.append(field);
         skipBlanks();
         if (i < n && line.at(i) == ',') {
-            if (i == n - 1)
+            if (i == n - 1 && fields.size() < maxFields)
                 fields.append(QByteArray());
             ++i;
             skipBlanks();

@@ -71,6 +71,9 @@ QByteArray JoinFields(const QList<QByteArray> &fields);
 // The fields of a line made by JoinFields; a blank outside double quotes separates fields like a comma.
 QList<QByteArray> SplitFields(const QByteArray &line);
 
+// The first at most maxFields fields of a line, split as SplitFields splits it; the rest is not looked at.
+QList<QByteArray> SplitLeadingFields(const QByteArray &line, qsizetype maxFields);
+
 // The lines of a text by the line-reading rule: a line ends at LF or CR LF, a lone CR is left out, a Ctrl-Z
 // at the start of a line ends the text, and a line end at the very end starts no further line.
 QList<QByteArray> SplitTextLines(const QByteArray &content);
