@@ -8,6 +8,7 @@
 #include <QDate>
 #include <QRegularExpression>
 
+#include <charconv>
 #include <limits>
 
 qint32 InputMarkColor = 0;
@@ -135,6 +136,19 @@ QByteArray UnescapeLineBreaks(const QByteArray &text)
         }
     }
     return result;
+}
+
+std::optional<qint32> ParseInteger(const QByteArray &text)
+{
+    const char *begin = text.constBegin();
+    const char *end = text.constEnd();
+    if (end - begin > 1 && *begin == '+' && begin[1] != '-')
+        ++begin;
+    qint32 value = 0;
+    const auto [ptr, ec] = std::from_chars(begin, end, value, 10);
+    if (begin == end || ec != std::errc() || ptr != end)
+        return std::nullopt;
+    return value;
 }
 
 int NumberFromName(const QString &name)

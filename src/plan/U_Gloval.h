@@ -12,6 +12,7 @@
 #include <QList>
 #include <QString>
 #include <array>
+#include <optional>
 
 // ---- Settings, kept in Conf.txt (0 until the file is read) ----
 extern qint32 InputMarkColor;        // background of a marked weekly cell on screen
@@ -60,6 +61,9 @@ QByteArray EscapeLineBreaks(const QByteArray &text);
 
 // Each "\" that stands as a character of its own becomes CR LF; double-byte characters are copied whole.
 QByteArray UnescapeLineBreaks(const QByteArray &text);
+
+// A decimal integer with an optional sign that fits 32 bits ("-20", "+5"), or nothing.
+std::optional<qint32> ParseInteger(const QByteArray &text);
 
 // The number after the first five characters of a control name ("Label45" gives 45).
 int NumberFromName(const QString &name);

@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "plan/PlanFile.h"
+#include "plan/PlanRecord.h"
 #include "plan/U_Gloval.h"
 #include "platform/AppError.h"
 
@@ -39,6 +40,9 @@ private slots:
     void listingAPlanFile();
     void findingThePlanOfAnEntry();
     void appendingPlanLines();
+    void readingAPlanRecord_data();
+    void readingAPlanRecord();
+    void halfStateFromPlace();
 };
 
 void TestPlan::pickField_data()
@@ -397,6 +401,48 @@ void TestPlan::appendingPlanLines()
     } catch (const AppError &e) {
         QCOMPARE(e.message(), QStringLiteral("I/O エラー (103)"));
     }
+}
+
+void TestPlan::readingAPlanRecord_data()
+{
+    QTest::addColumn<int>("fieldCount");
+    QTest::addColumn<int>("badField"); // 0: none
+    QTest::addColumn<int>("loadable");
+    QTest::addColumn<QString>("failure");
+    QTest::newRow("whole line") << 927 << 0 << 927 << QString();
+    QTest::newRow("short line") << 900 << 0 << 900 << QStringLiteral("リストのインデックスが範囲を超えています (900)");
+    QTest::newRow("empty line") << 0 << 0 << 0 << QStringLiteral("リストのインデックスが範囲を超えています (0)");
+    QTest::newRow("colour not a number") << 927 << 64 << 63 << QStringLiteral("'色' は整数ではありません");
+    QTest::newRow("last height not a number") << 927 << 902 << 901 << QStringLiteral("'色' は整数ではありません");
+    QTest::newRow("caption may be anything") << 927 << 63 << 927 << QString();
+}
+
+void TestPlan::readingAPlanRecord()
+{
+    QFETCH(int, fieldCount);
+    QFETCH(int, badField);
+    QFETCH(int, loadable);
+    QFETCH(QString, failure);
+    Fields fields;
+    for (int n = 1; n <= fieldCount; ++n)
+        fields << (n == badField ? sjis(QStringLiteral("色")) : QByteArray::number(n));
+    const PlanRecord record = ReadPlanRecord(fields);
+    QCOMPARE(record.loadableFields, loadable);
+    QCOMPARE(record.failure.value_or(QString()), failure);
+    if (loadable == 927) {
+        QCOMPARE(record.cells[0].background, badField == 64 ? 0 : 64);
+        QCOMPARE(record.cells[167].height, 902);
+        QCOMPARE(record.cells[167].caption, QByteArray("898"));
+    }
+}
+
+void TestPlan::halfStateFromPlace()
+{
+    QCOMPARE(HalfStateOf(36, 17), quint8(0));
+    QCOMPARE(HalfStateOf(36, 8), quint8(1));
+    QCOMPARE(HalfStateOf(588, 8), quint8(1));
+    QCOMPARE(HalfStateOf(45, 8), quint8(2));
+    QCOMPARE(HalfStateOf(54, 8), quint8(2));
 }
 
 QTEST_GUILESS_MAIN(TestPlan)
