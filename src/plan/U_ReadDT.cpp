@@ -1,5 +1,70 @@
 #include "U_ReadDT.h"
 
+#include "PlanFields.h"
+#include "platform/Cp932.h"
+#include "platform/Fonts.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
 TF_ReadDT *F_ReadDT = nullptr;
 
-TF_ReadDT::TF_ReadDT() : Form(QStringLiteral("TF_ReadDT"), QStringLiteral("読込データー指定"), 275, 116, 461, 480, 12) {}
+namespace {
+
+// While a long file is listed the window keeps painting, every so many lines.
+constexpr int RepaintEvery = 2000;
+
+} // namespace
+
+TF_ReadDT::TF_ReadDT()
+    : Form(QStringLiteral("TF_ReadDT"), QStringLiteral("読込データー指定"), 275, 116, 461, 480, 12)
+{
+    m_list = place(new QListWidget(this), QStringLiteral("ListBox1"), 32, 48, 385, 329);
+    m_list->setUniformItemSizes(true);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(m_list, &QListWidget::itemDoubleClicked, this, [this] { guardEvent([this] { ListBox1DblClick(); }); });
+
+    m_hint = place(new QLabel(QStringLiteral("ダブルクリックで指定してください"), this), QStringLiteral("Label1"), 32, 384,
+                   204, 15);
+    m_hint->setFont(pixelFont(MsPGothic, 15));
+    QPalette palette = m_hint->palette();
+    palette.setColor(QPalette::WindowText, Qt::red);
+    m_hint->setPalette(palette);
+    m_hint->hide();
+
+    auto *choose = place(new QPushButton(QStringLiteral("ファイル選択"), this), QStringLiteral("Button1"), 320, 408, 75, 25);
+    connect(choose, &QPushButton::clicked, this, [this] { guardEvent([this] { Button1Click(); }); });
+    setTabOrder(m_list, choose);
+}
+
+void TF_ReadDT::Button1Click()
+{
+    const QString fileName = chooseOpenFileName(this, OpenDialog1);
+    if (fileName.isEmpty())
+        return;
+    m_chosenDataFileName = fileName;
+    m_list->clear();
+    m_entries.clear();
+    ListPlanFile(fileName, [this](const PlanEntry &entry) {
+        m_entries.append(entry);
+        m_list->addItem(entry.text());
+        if (m_entries.size() % RepaintEvery == 0)
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
+    m_hint->show();
+}
+
+void TF_ReadDT::ListBox1DblClick()
+{
+    const int row = m_list->currentRow();
+    if (row < 0 || !m_list->currentItem()->isSelected())
+        throw listIndexError(-1);
+    const PlanEntry &entry = m_entries.at(row);
+    CurrentUserName = Cp932::decode(entry.userName);
+    const std::optional<QList<QByteArray>> fields = FindPlanLine(m_chosenDataFileName, entry);
+    if (fields)
+        LoadPlanFields(ReadPlanRecord(*fields));
+    close();
+}

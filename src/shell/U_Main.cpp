@@ -6,6 +6,8 @@
 #include "masters/U_Jisya.h"
 #include "masters/U_RyoM.h"
 #include "masters/U_Service.h"
+#include "plan/PlanFields.h"
+#include "plan/U_Gloval.h"
 #include "plan/U_ReadDT.h"
 #include "platform/Fonts.h"
 #include "platform/Form.h"
@@ -19,6 +21,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -150,9 +153,31 @@ void TF_Main::BtnOwariClick()
     });
 }
 
-void TF_Main::N1Click() {}
+void TF_Main::N1Click()
+{
+    guardEvent([this] {
+        const QString user = F_Keikaku1->findChild<QComboBox *>(QStringLiteral("ComboBox1"))->currentText();
+        const QString planDate = F_Keikaku1->findChild<QLabel *>(QStringLiteral("Label16"))->text();
+        if (user.isEmpty() || planDate.isEmpty()) {
+            showMessage(QStringLiteral("利用者名又は作成日が入力されてません！"));
+            return;
+        }
+        const QString fileName = chooseSaveFileName(this, SaveDialog1);
+        if (fileName.isEmpty())
+            return;
+        // A character that code page 932 cannot hold would be saved as another one: nothing is written.
+        if (const std::optional<QString> refusal = UnsavableCharacterMessage()) {
+            showMessage(*refusal);
+            return;
+        }
+        AppendPlanLine(fileName, JoinFields(CollectPlanFields()));
+    });
+}
 
-void TF_Main::N2Click() {}
+void TF_Main::N2Click()
+{
+    F_ReadDT->ShowModal();
+}
 
 void TF_Main::N4Click() {}
 
