@@ -139,7 +139,10 @@ void TF_Main::BtnKeikaku1Click()
 
 void TF_Main::BtnKeikaku2Click() {}
 
-void TF_Main::BtnKeikaku3Click() {}
+void TF_Main::BtnKeikaku3Click()
+{
+    F_Keikaku3->ShowModal();
+}
 
 void TF_Main::BtnOwariClick()
 {
