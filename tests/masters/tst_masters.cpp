@@ -354,34 +354,18 @@ void TestMasters::refusedFieldsChangeNothing_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
-    QTest::newRow("user number with a comma") << "TF_RiyoM"
-                                              << "Edit1"
-                                              << "1,2"
-                                              << "被保険者番号にカンマ（,）は使えません";
-    QTest::newRow("user name with a comma") << "TF_RiyoM"
-                                            << "Edit2"
-                                            << "見本,花子"
-                                            << "被保険者名にカンマ（,）は使えません";
-    QTest::newRow("typed care level with a comma") << "TF_RiyoM"
-                                                   << "ComboBox3"
-                                                   << "要介護,１"
-                                                   << "介護区分にカンマ（,）は使えません";
-    QTest::newRow("creator address with a comma") << "TFrmJisya"
-                                                  << "Edit2"
-                                                  << "東京都,世田谷区"
-                                                  << "事業所住所にカンマ（,）は使えません";
-    QTest::newRow("pasted line break") << "TFrmJisya"
-                                       << "Edit3"
-                                       << "介護\r\n一郎"
-                                       << "作成者名に改行は使えません";
-    QTest::newRow("user name outside code page 932") << "TF_RiyoM"
-                                                     << "Edit2"
-                                                     << "吉田𠮷子"
-                                                     << "文字「𠮷」(U+20BB7) はシフトJISで保存できないため使えません";
-    QTest::newRow("service with an emoji") << "TF_Service"
-                                           << "Edit1"
-                                           << "訪問😀"
-                                           << "文字「😀」(U+1F600) はシフトJISで保存できないため使えません";
+    auto row = [](const char *name, const char *window, const char *control, const char *text, const char *message) {
+        QTest::newRow(name) << window << control << text << message;
+    };
+    row("user number with a comma", "TF_RiyoM", "Edit1", "1,2", "被保険者番号にカンマ（,）は使えません");
+    row("user name with a comma", "TF_RiyoM", "Edit2", "見本,花子", "被保険者名にカンマ（,）は使えません");
+    row("typed care level with a comma", "TF_RiyoM", "ComboBox3", "要介護,１", "介護区分にカンマ（,）は使えません");
+    row("creator address with a comma", "TFrmJisya", "Edit2", "東京都,世田谷区", "事業所住所にカンマ（,）は使えません");
+    row("pasted line break", "TFrmJisya", "Edit3", "介護\r\n一郎", "作成者名に改行は使えません");
+    row("user name outside code page 932", "TF_RiyoM", "Edit2", "吉田𠮷子",
+        "文字「𠮷」(U+20BB7) はシフトJISで保存できないため使えません");
+    row("service with an emoji", "TF_Service", "Edit1", "訪問😀",
+        "文字「😀」(U+1F600) はシフトJISで保存できないため使えません");
 }
 
 void TestMasters::refusedFieldsChangeNothing()
