@@ -69,6 +69,19 @@ void MasterListBox::setLine(QListWidgetItem *entry, const QByteArray &line)
     entry->setText(Cp932::decode(line));
 }
 
+void MasterListBox::appendLine(const QByteArray &line)
+{
+    setLine(new QListWidgetItem(this), line);
+}
+
+QList<QByteArray> MasterListBox::lines() const
+{
+    QList<QByteArray> result;
+    for (int row = 0; row < count(); ++row)
+        result.append(lineOf(item(row)));
+    return result;
+}
+
 void MasterListBox::mousePressEvent(QMouseEvent *event)
 {
     QListWidget::mousePressEvent(event);
@@ -119,10 +132,8 @@ void MasterForm::FormCreate(MasterListBox *list, const QList<MasterField> &field
 
     clearTextFields();
     guardEvent([this] {
-        for (const QByteArray &line : MasterFile::read(m_fileName, m_zeroByte)) {
-            auto *entry = new QListWidgetItem(m_list);
-            MasterListBox::setLine(entry, line);
-        }
+        for (const QByteArray &line : MasterFile::read(m_fileName, m_zeroByte))
+            m_list->appendLine(line);
     });
 }
 
@@ -150,7 +161,7 @@ void MasterForm::ListBox1Click()
 void MasterForm::addClick()
 {
     if (const auto line = lineFromFields())
-        MasterListBox::setLine(new QListWidgetItem(m_list), *line);
+        m_list->appendLine(*line);
 }
 
 void MasterForm::modifyClick()
@@ -183,10 +194,7 @@ void MasterForm::deleteClick()
 void MasterForm::writeClick()
 {
     guardEvent([this] {
-        QList<QByteArray> lines;
-        for (int row = 0; row < m_list->count(); ++row)
-            lines.append(MasterListBox::lineOf(m_list->item(row)));
-        MasterFile::write(m_fileName, lines);
+        MasterFile::write(m_fileName, m_list->lines());
         showMessage(QStringLiteral("保存しました"));
     });
 }

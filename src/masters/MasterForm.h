@@ -25,6 +25,8 @@ public:
     QListWidgetItem *selectedEntry() const; // nullptr when no entry is selected
     static QByteArray lineOf(const QListWidgetItem *entry);
     static void setLine(QListWidgetItem *entry, const QByteArray &line);
+    void appendLine(const QByteArray &line);
+    QList<QByteArray> lines() const; // the lines of all entries, in list order
 
 signals:
     void entrySelected();

@@ -126,11 +126,7 @@ void setFields(QWidget *window, const QStringList &texts)
 
 Lines entryLines(QWidget *window)
 {
-    Lines lines;
-    MasterListBox *list = listBox(window);
-    for (int row = 0; row < list->count(); ++row)
-        lines << MasterListBox::lineOf(list->item(row));
-    return lines;
+    return listBox(window)->lines();
 }
 
 QStringList entryTexts(QWidget *window)
