@@ -87,7 +87,7 @@ QString controlText(QWidget *c)
         return edit->text();
     if (auto *combo = qobject_cast<QComboBox *>(c))
         return combo->currentText();
-    return qobject_cast<QDateEdit *>(c)->date().toString(QStringLiteral("yyyy/MM/dd"));
+    return qobject_cast<QDateEdit *>(c)->date().toString(ShortDateFormat);
 }
 
 void setControlText(QWidget *c, const QString &text)
@@ -97,7 +97,7 @@ void setControlText(QWidget *c, const QString &text)
     else if (auto *combo = qobject_cast<QComboBox *>(c))
         combo->setEditText(text);
     else
-        qobject_cast<QDateEdit *>(c)->setDate(QDate::fromString(text, QStringLiteral("yyyy/MM/dd")));
+        qobject_cast<QDateEdit *>(c)->setDate(QDate::fromString(text, ShortDateFormat));
 }
 
 QStringList fieldTexts(QWidget *window)
@@ -271,7 +271,7 @@ void TestMasters::creationLoadsEachFile()
     QCOMPARE(entryTexts(F_RiyoM).at(4), QString::fromUtf16(u"\uFFFD@\uF8F3,\uFFFD"));
 
     // Text controls start empty, date pickers at today.
-    const QString today = QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd"));
+    const QString today = QDate::currentDate().toString(ShortDateFormat);
     QCOMPARE(fieldTexts(F_RiyoM), QStringList({"", "", today, "", "", "", today, today, today, "", ""}));
     QCOMPARE(fieldTexts(FrmJisya), QStringList({"", "", ""}));
     QCOMPARE(fieldTexts(F_Service), QStringList({""}));
