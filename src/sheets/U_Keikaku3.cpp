@@ -30,11 +30,10 @@ int wholeTop(int row)
 }
 
 // The service name with which a click marks a cell: what stands in the service master's name box, cut to
-// 12 bytes of whole characters. A master without a name box offers no name.
+// 12 bytes of whole characters.
 QString currentServiceName()
 {
-    const auto *nameBox = F_Service->findChild<QLineEdit *>(QStringLiteral("Edit1"));
-    return nameBox ? Cp932::cutToBytes(nameBox->text(), ServiceNameMaxBytes) : QString();
+    return Cp932::cutToBytes(F_Service->Edit1->text(), ServiceNameMaxBytes);
 }
 
 } // namespace
