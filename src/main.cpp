@@ -14,6 +14,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(ApplicationTitle);
 
+    // Calendars, dialogs and the toolkit's own texts in Japanese; the program writes its dates in fixed formats.
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
     // The toolkit's own dialogs (file, colour, print) in Japanese.
     QTranslator toolkitTranslation;
     if (toolkitTranslation.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),

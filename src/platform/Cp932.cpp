@@ -143,14 +143,18 @@ QString unencodableMessage(const QString &character)
         .arg(character, QString::number(code, 16).toUpper().rightJustified(4, u'0'));
 }
 
-QByteArray cutToBytes(const QByteArray &text, int maxBytes)
+QString cutToBytes(const QString &text, int maxBytes)
 {
     qsizetype i = 0;
+    int bytes = 0;
     while (i < text.size()) {
-        const qsizetype len = isLeadByte(text.at(i)) && i + 1 < text.size() ? 2 : 1;
-        if (i + len > maxBytes)
+        const qsizetype units = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        QString bad;
+        const qsizetype size = encodeOrStop(text.mid(i, units), &bad).size();
+        bytes += bad.isEmpty() ? int(size) : 2;
+        if (bytes > maxBytes)
             break;
-        i += len;
+        i += units;
     }
     return text.left(i);
 }

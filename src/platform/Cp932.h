@@ -26,7 +26,8 @@ inline bool isLeadByte(char c)
     return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
 }
 
-// The first at most maxBytes bytes of the text, never ending inside a double-byte character.
-QByteArray cutToBytes(const QByteArray &text, int maxBytes);
+// The longest beginning of the text that takes at most maxBytes bytes in code page 932, never ending inside a
+// character (a character that code page 932 cannot hold counts as two bytes).
+QString cutToBytes(const QString &text, int maxBytes);
 
 } // namespace Cp932

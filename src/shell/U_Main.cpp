@@ -132,7 +132,10 @@ void TF_Main::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
-void TF_Main::BtnKeikaku1Click() {}
+void TF_Main::BtnKeikaku1Click()
+{
+    F_Keikaku1->ShowModal();
+}
 
 void TF_Main::BtnKeikaku2Click() {}
 
