@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QSet>
 #include <QToolBar>
 
@@ -71,6 +72,8 @@ void showPreview(const Report &report)
         return;
     }
     const std::unique_ptr<QPrintPreviewDialog> dialog = createPreviewDialog(report, QApplication::activeWindow());
+    // Large enough to read the whole page at once.
+    dialog->resize(dialog->screen()->availableSize() * 4 / 5);
     QEventLoop loop;
     QObject::connect(dialog.get(), &QDialog::finished, &loop, &QEventLoop::quit);
     dialog->show();
