@@ -38,22 +38,23 @@ std::unique_ptr<QPrintPreviewDialog> createPreviewDialog(const Report &report, Q
 
     auto dialog = std::make_unique<QPrintPreviewDialog>(printer, parent);
     QObject::connect(dialog.get(), &QObject::destroyed, [printer] { delete printer; });
-    QObject::connect(dialog.get(), &QPrintPreviewDialog::paintRequested, dialog.get(),
-                     [page = report](QPrinter *target) {
-                         QPainter painter(target);
-                         renderReport(page, painter);
-                     });
+    // The page as it is now: what the window shows, prints and saves.
+    const auto page = std::make_shared<const Report>(report);
+    QObject::connect(dialog.get(), &QPrintPreviewDialog::paintRequested, dialog.get(), [page](QPrinter *target) {
+        QPainter painter(target);
+        renderReport(*page, painter);
+    });
 
     auto *save = new QAction(QStringLiteral("PDF保存"), dialog.get());
     save->setObjectName(QStringLiteral("PdfSave"));
     QToolBar *toolBar = dialog->findChild<QToolBar *>();
     toolBar->addSeparator();
     toolBar->addAction(save);
-    QObject::connect(save, &QAction::triggered, dialog.get(), [page = report, window = dialog.get()] {
+    QObject::connect(save, &QAction::triggered, dialog.get(), [page, window = dialog.get()] {
         guardEvent([&] {
             const QString fileName = chooseSaveFileName(window, PdfSaveDialog);
             if (!fileName.isEmpty())
-                saveReportPdf(page, fileName);
+                saveReportPdf(*page, fileName);
         });
     });
     return dialog;
