@@ -109,7 +109,7 @@ QStringList numberedLines(const QString &prefix, int count)
 
 const QString UserName = QStringLiteral("長谷川左衛門之助太郎兵衛"); // wider than its 36.25 mm box at 11 pt
 
-// The texts that come with the layout, and the row captions of the editor, one word per line.
+// The words of the texts that come with the layout.
 const QStringList FixedWords = {QStringLiteral("居宅サービス計画書（１）"),
                                 QStringLiteral("利用者氏名"),
                                 QStringLiteral("殿"),
@@ -130,6 +130,7 @@ const QStringList FixedWords = {QStringLiteral("居宅サービス計画書（�
                                 QStringLiteral("日"),
                                 QStringLiteral("利用者確認欄"),
                                 QStringLiteral("印")};
+// The row captions of the editor, line by line.
 const QList<QStringList> CaptionLines = {
     {QStringLiteral("要介護状態区分")},
     {QStringLiteral("利用者及び"), QStringLiteral("家族の生活"), QStringLiteral("に対する"), QStringLiteral("意向")},
