@@ -163,11 +163,20 @@ void TF_Main::N5Click() {}
 
 void TF_Main::N6Click() {}
 
-void TF_Main::N7Click() {}
+void TF_Main::N7Click()
+{
+    FrmJisya->ShowBeside();
+}
 
-void TF_Main::N8Click() {}
+void TF_Main::N8Click()
+{
+    F_RiyoM->ShowBeside();
+}
 
-void TF_Main::N9Click() {}
+void TF_Main::N9Click()
+{
+    F_Service->ShowBeside();
+}
 
 void TF_Main::N10Click()
 {
