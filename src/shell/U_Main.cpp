@@ -157,7 +157,10 @@ void TF_Main::N1Click() {}
 
 void TF_Main::N2Click() {}
 
-void TF_Main::N4Click() {}
+void TF_Main::N4Click()
+{
+    guardEvent([] { QR_Keikaku1->PrintPlan1(); });
+}
 
 void TF_Main::N5Click() {}
 
