@@ -164,7 +164,10 @@ void TF_Main::N4Click()
 
 void TF_Main::N5Click() {}
 
-void TF_Main::N6Click() {}
+void TF_Main::N6Click()
+{
+    guardEvent([] { QR_Keikaku3->PrintWeeklyPlan(); });
+}
 
 void TF_Main::N7Click()
 {

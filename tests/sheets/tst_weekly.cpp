@@ -4,13 +4,17 @@
 #include "plan/U_Gloval.h"
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
+#include "reports/U_QRKeikaku3.h"
 #include "sheets/LineLimitedMemo.h"
 #include "sheets/U_Keikaku3.h"
 #include "sheets/WeeklyCell.h"
+#include "shell/PagePreview.h"
 #include "shell/U_Main.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -97,6 +101,44 @@ void runClicks(const QStringList &clicks)
     }
 }
 
+// The printed sheet as an image, three image pixels to a pixel of the layout.
+constexpr int PrintDpi = 288;
+
+// Whether some pixel inside the area (96-dpi pixels of the sheet's body band) is one that the test looks for.
+// The image pixels on the area's edges, where a fill may be blended with its surroundings, are left out.
+bool bodyHas(const QImage &page, const QRect &area, const std::function<bool(const QColor &)> &wanted)
+{
+    const double scale = PrintDpi / 96.0;
+    const double left = 10 * PrintDpi / 25.4;
+    const double top = left + 99 * scale;
+    const int x0 = int(std::ceil(left + area.x() * scale)) + 1;
+    const int x1 = int(std::floor(left + (area.x() + area.width()) * scale)) - 1;
+    const int y0 = int(std::ceil(top + area.y() * scale)) + 1;
+    const int y1 = int(std::floor(top + (area.y() + area.height()) * scale)) - 1;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x)
+            if (wanted(page.pixelColor(x, y)))
+                return true;
+    return false;
+}
+
+bool bodyFilledWith(const QImage &page, const QRect &area, const QColor &color)
+{
+    return !bodyHas(page, area, [&](const QColor &c) { return c != color; });
+}
+
+// A trace of text: a dark pixel.
+bool bodyHasInk(const QImage &page, const QRect &area)
+{
+    return bodyHas(page, area, [](const QColor &c) { return qGray(c.rgb()) < 128; });
+}
+
+// The place of printed cell k in the body band: its whole hour, 16 pixels high.
+QRect printedPlace(int k)
+{
+    return {116 + 103 * (k / 24), 19 * (k % 24 + 1) + 18, 97, 16};
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(CellState)
@@ -108,13 +150,18 @@ private slots:
     void initTestCase();
     void init();
     void theGridStartsWhiteEmptyAndWhole();
+    void printingRightAfterStartShowsAnEmptyGrid();
     void marking_data();
     void marking();
     void rightClickChoosesAServiceAndLeavesTheGrid();
     void closingTakesTheSnapshot();
     void memoKeepsTwoLines();
+    void printedSheetShowsTheSnapshot();
 
 private:
+    // Chooses "印刷" → "計画書（３）" and returns the page that the preview would show.
+    QImage print();
+
     std::unique_ptr<TempCurrentDir> m_dir;
 };
 
@@ -125,6 +172,13 @@ void TestWeekly::initTestCase()
     DialogHooks::startRecording();
     CreateAllWindows();
     DialogHooks::takeErrors();
+    PreviewHooks::setStandIn([](const Report &) {});
+}
+
+QImage TestWeekly::print()
+{
+    F_Main->findChild<QAction *>(QStringLiteral("N6"))->trigger();
+    return reportImage(QR_Keikaku3->QuickRep1, PrintDpi);
 }
 
 void TestWeekly::init()
@@ -147,6 +201,16 @@ void TestWeekly::theGridStartsWhiteEmptyAndWhole()
     // The never-marked text colour is the palette's window-text colour.
     QCOMPARE(cell(0)->palette().color(QPalette::WindowText), F_Keikaku3->palette().color(QPalette::WindowText));
     QCOMPARE(cell(0)->palette().color(QPalette::Window), QColor(Qt::white));
+}
+
+void TestWeekly::printingRightAfterStartShowsAnEmptyGrid()
+{
+    const QImage page = print();
+    for (int k = 0; k < WeeklyCellCount; ++k)
+        QVERIFY2(bodyFilledWith(page, printedPlace(k), Qt::white), qPrintable(QString::number(k)));
+    for (int n = 1; n <= 24; ++n)
+        QVERIFY(bodyFilledWith(page, {836, 19 * n + 19, 200, 15}, Qt::white));
+    QVERIFY(bodyFilledWith(page, {120, 512, 913, 33}, Qt::white));
 }
 
 void TestWeekly::marking_data()
@@ -329,6 +393,47 @@ void TestWeekly::memoKeepsTwoLines()
     QApplication::clipboard()->setText(QStringLiteral("一\n二\n三\n四\n五"));
     memo->paste();
     QCOMPARE(memo->toPlainText(), QStringLiteral("一\n二\n"));
+}
+
+void TestWeekly::printedSheetShowsTheSnapshot()
+{
+    constexpr int Whole = 30, Upper = 31, Lower = 32, Named = 33, Never = 34;
+    for (int k : {Whole, Upper, Lower, Named, Never})
+        resetCell(k);
+    SplitStage = 0;
+    F_Keikaku3->show();
+    F_Service->Edit1->setText(QStringLiteral("訪問介護"));
+    const QList<std::pair<int, Qt::KeyboardModifiers>> clicks = {
+        {Whole, Qt::ShiftModifier},   {Lower, Qt::ShiftModifier}, {Lower, Qt::ControlModifier},
+        {Lower, Qt::ControlModifier}, {Upper, Qt::ShiftModifier}, {Upper, Qt::ControlModifier},
+        {Named, Qt::NoModifier}};
+    for (const auto &[k, keys] : clicks)
+        QTest::mouseClick(cell(k), Qt::LeftButton, keys);
+    F_Keikaku3->close();
+    control<LineLimitedMemo>(F_Keikaku3, QStringLiteral("Memo1"))->setPlainText(QStringLiteral("一行目\n二行目"));
+
+    const QColor mark(0, 0, 255);
+    PrintMarkColor = refFromColor(mark);
+    PrintServiceTextColor = refFromColor(Qt::red);
+    const QImage page = print();
+
+    const QRect whole = printedPlace(Whole);
+    QVERIFY(bodyFilledWith(page, whole, mark));
+    // The two half hours of a row touch: 8 pixels each.
+    const QRect upper = printedPlace(Upper);
+    QVERIFY(bodyFilledWith(page, upper.adjusted(0, 0, 0, -8), mark));
+    QVERIFY(bodyFilledWith(page, upper.adjusted(0, 8, 0, 0), Qt::white));
+    const QRect lower = printedPlace(Lower);
+    QVERIFY(bodyFilledWith(page, lower.adjusted(0, 0, 0, -8), Qt::white));
+    QVERIFY(bodyFilledWith(page, lower.adjusted(0, 8, 0, 0), mark));
+    QVERIFY(bodyFilledWith(page, printedPlace(Never), Qt::white));
+    // The named cell: the mark with its name in the print text colour.
+    const QRect named = printedPlace(Named);
+    QVERIFY(bodyHas(page, named, [](const QColor &c) { return c.red() > 200 && c.blue() < 100; }));
+    QVERIFY(!bodyHas(page, named, [&](const QColor &c) { return c == Qt::white; }));
+    // The memo prints on two lines: text in the upper and in the lower half of its box.
+    QVERIFY(bodyHasInk(page, {120, 512, 913, 16}));
+    QVERIFY(bodyHasInk(page, {120, 528, 913, 17}));
 }
 
 QTEST_MAIN(TestWeekly)
