@@ -107,13 +107,14 @@ TQR_Keikaku3::TQR_Keikaku3() : QuickRep1(mmFromPixels(99), mmFromPixels(616))
         addFixedLabel(body, QStringLiteral("QRLabel%1").arg(30 + d), dayLefts[d], 20, gothic10, days.at(d));
     addFixedLabel(body, QStringLiteral("QRLabel37"), 872, 20, gothic10, QStringLiteral("主な日常生活上の活動"));
 
-    // Each hour caption at the line where its hour begins, the last one at the bottom of the grid.
-    struct Hour
+    // A caption of the time column or of the band column, with its top.
+    struct Caption
     {
-        QString caption;
+        QString text;
         int top;
     };
-    const Hour hours[] = {
+    // Each hour caption at the line where its hour begins, the last one at the bottom of the grid.
+    const Caption hours[] = {
         {QStringLiteral("４：００"), 30},    {QStringLiteral("６：００"), 68},    {QStringLiteral("８：００"), 106},
         {QStringLiteral("１０：００"), 144}, {QStringLiteral("１２：００"), 180}, {QStringLiteral("１４：００"), 220},
         {QStringLiteral("１６：００"), 258}, {QStringLiteral("１８：００"), 295}, {QStringLiteral("２０：００"), 334},
@@ -122,14 +123,9 @@ TQR_Keikaku3::TQR_Keikaku3() : QuickRep1(mmFromPixels(99), mmFromPixels(616))
     };
     for (int j = 0; j < 13; ++j)
         body.addLabel(QStringLiteral("QRLabel%1").arg(17 + j), px(48, hours[j].top, 63, 13), gothic9, Qt::AlignRight,
-                      Fixed, hours[j].caption);
+                      Fixed, hours[j].text);
 
-    struct BandCaption
-    {
-        QString text;
-        int top;
-    };
-    const BandCaption bands[] = {
+    const Caption bands[] = {
         {QStringLiteral("早"), 40},  {QStringLiteral("朝"), 56},  {QStringLiteral("午"), 88},
         {QStringLiteral("前"), 120}, {QStringLiteral("午"), 184}, {QStringLiteral("後"), 216},
         {QStringLiteral("夜"), 280}, {QStringLiteral("間"), 312}, {QStringLiteral("深"), 384},
