@@ -142,7 +142,10 @@ void TF_Main::BtnKeikaku1Click()
 
 void TF_Main::BtnKeikaku2Click() {}
 
-void TF_Main::BtnKeikaku3Click() {}
+void TF_Main::BtnKeikaku3Click()
+{
+    F_Keikaku3->ShowModal();
+}
 
 void TF_Main::BtnOwariClick()
 {
@@ -179,17 +182,32 @@ void TF_Main::N2Click()
     F_ReadDT->ShowModal();
 }
 
-void TF_Main::N4Click() {}
+void TF_Main::N4Click()
+{
+    guardEvent([] { QR_Keikaku1->PrintPlan1(); });
+}
 
 void TF_Main::N5Click() {}
 
-void TF_Main::N6Click() {}
+void TF_Main::N6Click()
+{
+    guardEvent([] { QR_Keikaku3->PrintWeeklyPlan(); });
+}
 
-void TF_Main::N7Click() {}
+void TF_Main::N7Click()
+{
+    FrmJisya->ShowBeside();
+}
 
-void TF_Main::N8Click() {}
+void TF_Main::N8Click()
+{
+    F_RiyoM->ShowBeside();
+}
 
-void TF_Main::N9Click() {}
+void TF_Main::N9Click()
+{
+    F_Service->ShowBeside();
+}
 
 void TF_Main::N10Click()
 {
