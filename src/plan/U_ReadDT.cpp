@@ -1,6 +1,7 @@
 #include "U_ReadDT.h"
 
 #include "PlanFields.h"
+#include "platform/AppError.h"
 #include "platform/Cp932.h"
 #include "platform/Fonts.h"
 

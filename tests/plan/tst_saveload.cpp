@@ -156,6 +156,7 @@ private slots:
     void loadingRefreshesTheWeeklySnapshot();
     void loadingFailures_data();
     void loadingFailures();
+    void listingAndPickingFailures();
 
 private:
     std::unique_ptr<TempCurrentDir> m_dir;
