@@ -137,7 +137,10 @@ void TF_Main::BtnKeikaku1Click()
     F_Keikaku1->ShowModal();
 }
 
-void TF_Main::BtnKeikaku2Click() {}
+void TF_Main::BtnKeikaku2Click()
+{
+    F_Keikaku2->ShowModal();
+}
 
 void TF_Main::BtnKeikaku3Click() {}
 
