@@ -1,4 +1,4 @@
-#include "GuiTestSupport.h"
+#include "MemoTestSupport.h"
 
 #include "plan/U_Gloval.h"
 #include "platform/Dialogs.h"
@@ -9,7 +9,6 @@
 #include "sheets/U_Kikan.h"
 #include "shell/U_Main.h"
 
-#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -47,14 +46,6 @@ QLabel *mark(int number)
 QListWidget *periodList()
 {
     return control<QListWidget>(F_Kikan, QStringLiteral("ListBox1"));
-}
-
-QString numberedLines(int count)
-{
-    QStringList lines;
-    for (int i = 1; i <= count; ++i)
-        lines << QStringLiteral("%1行目").arg(i);
-    return lines.join(u'\n');
 }
 
 // Runs a modal step: `whileModal` acts once the event loop runs (inside a modal window's own loop, if `step`
@@ -233,21 +224,8 @@ void TestSheet2::memoLineLimits()
     else
         cursor.setPosition(caret);
     m->setTextCursor(cursor);
-    if (how == QLatin1String("set")) {
-        m->setPlainText(text);
-    } else if (how == QLatin1String("paste")) {
-        QApplication::clipboard()->setText(text);
-        m->paste();
-    } else {
-        typeText(m, text);
-    }
-    if (expected.isEmpty()) {
-        QCOMPARE(m->displayedLineCount(), m->lineLimit());
-        QVERIFY(text.startsWith(m->toPlainText()));
-        QVERIFY(m->toPlainText().size() < text.size());
-    } else {
-        QCOMPARE(m->toPlainText(), expected);
-    }
+    enterText(m, how, text);
+    checkLineLimit(m, text, expected);
 }
 
 void TestSheet2::everyLineOfAFullMemoShowsInsideItsFrame()
