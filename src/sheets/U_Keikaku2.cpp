@@ -12,6 +12,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include <tuple>
+
 TF_Keikaku2 *F_Keikaku2 = nullptr;
 
 namespace {
