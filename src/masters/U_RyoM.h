@@ -1,9 +1,11 @@
 #pragma once
 
-#include "platform/Form.h"
+#include "masters/MasterForm.h"
 
-// The user master "利用者マスター": the care recipients for whom plans are written (Riyou.txt).
-class TF_RiyoM : public Form
+// The user master "利用者マスター": the care recipients for whom plans are written (Riyou.txt). A record has 11
+// fields: number, name (the key), date of birth, address, kind of plan, certification state, certification date,
+// first and last day of validity, care level and the reason for livelihood-support-centred help.
+class TF_RiyoM : public MasterForm
 {
     Q_OBJECT
 public:

@@ -8,6 +8,9 @@
 #include <QDate>
 #include <QRegularExpression>
 
+#include <charconv>
+#include <limits>
+
 qint32 InputMarkColor = 0;
 qint32 PrintMarkColor = 0;
 qint32 InputServiceTextColor = 0;
@@ -135,6 +138,19 @@ QByteArray UnescapeLineBreaks(const QByteArray &text)
     return result;
 }
 
+std::optional<qint32> ParseInteger(const QByteArray &text)
+{
+    const char *begin = text.constBegin();
+    const char *end = text.constEnd();
+    if (end - begin > 1 && *begin == '+' && begin[1] != '-')
+        ++begin;
+    qint32 value = 0;
+    const auto [ptr, ec] = std::from_chars(begin, end, value, 10);
+    if (begin == end || ec != std::errc() || ptr != end)
+        return std::nullopt;
+    return value;
+}
+
 int NumberFromName(const QString &name)
 {
     const QString rest = name.mid(5);
@@ -175,6 +191,11 @@ QByteArray JoinFields(const QList<QByteArray> &fields)
 
 QList<QByteArray> SplitFields(const QByteArray &line)
 {
+    return SplitLeadingFields(line, std::numeric_limits<qsizetype>::max());
+}
+
+QList<QByteArray> SplitLeadingFields(const QByteArray &line, qsizetype maxFields)
+{
     QList<QByteArray> fields;
     const qsizetype n = line.size();
     qsizetype i = 0;
@@ -184,7 +205,7 @@ QList<QByteArray> SplitFields(const QByteArray &line)
     };
     skipBlanks();
     // A NUL outside double quotes ends the line, as it ends a text of the controls.
-    while (i < n && line.at(i) != '\0') {
+    while (i < n && line.at(i) != '\0' && fields.size() < maxFields) {
         QByteArray field;
         if (line.at(i) == Quote) {
             ++i;
@@ -209,7 +230,7 @@ QList<QByteArray> SplitFields(const QByteArray &line)
         fields.append(field);
         skipBlanks();
         if (i < n && line.at(i) == ',') {
-            if (i == n - 1)
+            if (i == n - 1 && fields.size() < maxFields)
                 fields.append(QByteArray());
             ++i;
             skipBlanks();

@@ -12,6 +12,7 @@
 #include <QList>
 #include <QString>
 #include <array>
+#include <optional>
 
 // ---- Settings, kept in Conf.txt (0 until the file is read) ----
 extern qint32 InputMarkColor;        // background of a marked weekly cell on screen
@@ -61,6 +62,9 @@ QByteArray EscapeLineBreaks(const QByteArray &text);
 // Each "\" that stands as a character of its own becomes CR LF; double-byte characters are copied whole.
 QByteArray UnescapeLineBreaks(const QByteArray &text);
 
+// A decimal integer with an optional sign that fits 32 bits ("-20", "+5"), or nothing.
+std::optional<qint32> ParseInteger(const QByteArray &text);
+
 // The number after the first five characters of a control name ("Label45" gives 45).
 int NumberFromName(const QString &name);
 
@@ -70,6 +74,9 @@ QByteArray JoinFields(const QList<QByteArray> &fields);
 
 // The fields of a line made by JoinFields; a blank outside double quotes separates fields like a comma.
 QList<QByteArray> SplitFields(const QByteArray &line);
+
+// The first at most maxFields fields of a line, split as SplitFields splits it; the rest is not looked at.
+QList<QByteArray> SplitLeadingFields(const QByteArray &line, qsizetype maxFields);
 
 // The lines of a text by the line-reading rule: a line ends at LF or CR LF, a lone CR is left out, a Ctrl-Z
 // at the start of a line ends the text, and a line end at the very end starts no further line.

@@ -86,3 +86,9 @@ QLabel *Form::addLabel(const QString &name, const QString &caption, int left, in
     label->adjustSize();
     return label;
 }
+
+void Form::chainTabOrder(const QList<QWidget *> &controls)
+{
+    for (qsizetype i = 1; i < controls.size(); ++i)
+        setTabOrder(controls.at(i - 1), controls.at(i));
+}

@@ -42,6 +42,8 @@ protected:
     }
     QLabel *addLabel(const QString &name, const QString &caption, int left, int top, const QFont &font,
                      const QColor &color = QColor());
+    // The tab order of the controls, in the order given.
+    static void chainTabOrder(const QList<QWidget *> &controls);
 };
 
 // The frame that the outer sizes of the layouts include: 4 pixels on each side and a 26-pixel title bar.

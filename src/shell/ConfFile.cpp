@@ -5,7 +5,6 @@
 #include "platform/FileIo.h"
 
 #include <array>
-#include <charconv>
 
 namespace {
 
@@ -18,20 +17,6 @@ constexpr char CtrlZ = 0x1A;
 const std::array<qint32 *, 10> Settings = {&InputMarkColor, &PrintMarkColor, &InputServiceTextColor,
                                            &PrintServiceTextColor, &Plan1Top, &Plan1Left, &Plan2Top,
                                            &Plan2Left, &WeeklyTop, &WeeklyLeft};
-
-// A decimal integer with an optional sign that fits 32 bits, or nothing.
-std::optional<qint32> parseInteger(const QByteArray &token)
-{
-    const char *begin = token.constBegin();
-    const char *end = token.constEnd();
-    if (begin != end && *begin == '+' && end - begin > 1 && begin[1] != '-')
-        ++begin;
-    qint32 value = 0;
-    const auto [ptr, ec] = std::from_chars(begin, end, value, 10);
-    if (ec != std::errc() || ptr != end || begin == end)
-        return std::nullopt;
-    return value;
-}
 
 } // namespace
 
@@ -54,7 +39,7 @@ void ReadConfText(const QByteArray &content)
                 const qsizetype start = i;
                 while (i < n && i - start < MaxTokenLength && static_cast<unsigned char>(content.at(i)) > 0x20)
                     ++i;
-                const auto parsed = parseInteger(content.mid(start, i - start));
+                const auto parsed = ParseInteger(content.mid(start, i - start));
                 if (!parsed)
                     throw ioError(NotANumberCode);
                 value = *parsed;

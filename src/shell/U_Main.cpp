@@ -157,17 +157,29 @@ void TF_Main::N1Click() {}
 
 void TF_Main::N2Click() {}
 
-void TF_Main::N4Click() {}
+void TF_Main::N4Click()
+{
+    guardEvent([] { QR_Keikaku1->PrintPlan1(); });
+}
 
 void TF_Main::N5Click() {}
 
 void TF_Main::N6Click() {}
 
-void TF_Main::N7Click() {}
+void TF_Main::N7Click()
+{
+    FrmJisya->ShowBeside();
+}
 
-void TF_Main::N8Click() {}
+void TF_Main::N8Click()
+{
+    F_RiyoM->ShowBeside();
+}
 
-void TF_Main::N9Click() {}
+void TF_Main::N9Click()
+{
+    F_Service->ShowBeside();
+}
 
 void TF_Main::N10Click()
 {

@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include "plan/PlanFile.h"
+#include "plan/PlanRecord.h"
 #include "plan/U_Gloval.h"
 #include "platform/AppError.h"
 
@@ -33,6 +35,14 @@ private slots:
     void splitTextLines_data();
     void splitTextLines();
     void lineReaderReadsAFileLikeSplitTextLines();
+    void splitLeadingFieldsStopsEarly();
+    void listingAPlanFile_data();
+    void listingAPlanFile();
+    void findingThePlanOfAnEntry();
+    void appendingPlanLines();
+    void readingAPlanRecord_data();
+    void readingAPlanRecord();
+    void halfStateFromPlace();
 };
 
 void TestPlan::pickField_data()
@@ -272,6 +282,167 @@ void TestPlan::lineReaderReadsAFileLikeSplitTextLines()
     TempCurrentDir::write(QStringLiteral("data.csv"), content);
     QCOMPARE(ReadTextLines(QStringLiteral("data.csv"), FileIo::OpenFailure::ByCode), SplitTextLines(content));
     QCOMPARE(SplitTextLines(content).size(), 3001);
+}
+
+void TestPlan::splitLeadingFieldsStopsEarly()
+{
+    QCOMPARE(SplitLeadingFields("a,b,c,d", 2), Fields({"a", "b"}));
+    QCOMPARE(SplitLeadingFields("a,", 1), Fields{"a"});
+    QCOMPARE(SplitLeadingFields("a,", 5), Fields({"a", ""}));
+}
+
+namespace {
+
+// A plan line whose fields are "f1" … "f927", with the given name, date and care level.
+QByteArray planLine(const QByteArray &name, const QByteArray &date, const QByteArray &level, int fieldCount = 927)
+{
+    Fields fields;
+    for (int i = 1; i <= fieldCount; ++i)
+        fields << "f" + QByteArray::number(i);
+    fields[0] = name;
+    if (fieldCount > 6)
+        fields[6] = date;
+    if (fieldCount > 11)
+        fields[11] = level;
+    return JoinFields(fields);
+}
+
+QStringList listAll(const QString &fileName, QString *error)
+{
+    QStringList texts;
+    try {
+        ListPlanFile(fileName, [&](const PlanEntry &e) { texts << e.text() + u'#' + QString::number(e.occurrence); });
+    } catch (const AppError &e) {
+        *error = e.message();
+    }
+    return texts;
+}
+
+} // namespace
+
+void TestPlan::listingAPlanFile_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("error");
+    const QByteArray a = planLine(sjis(QStringLiteral("甲 太郎")), sjis(QStringLiteral("平成20年1月15日")), sjis(QStringLiteral("要介護２")));
+    const QByteArray b = planLine("\"a,b\"", "d2", "");
+    QTest::newRow("three plans, one saved twice")
+        << a + "\r\n" + b + "\r\n" + a + "\r\n"
+        << QStringList({QStringLiteral("甲 太郎 / 平成20年1月15日 / 要介護２#0"), QStringLiteral("\"a,b\" / d2 / #0"),
+                        QStringLiteral("甲 太郎 / 平成20年1月15日 / 要介護２#1")})
+        << QString();
+    QTest::newRow("empty file") << QByteArray() << QStringList() << QString();
+    QTest::newRow("empty line stops with 0") << a + "\r\n\r\n" + b << QStringList{QStringLiteral("甲 太郎 / 平成20年1月15日 / 要介護２#0")}
+                                            << QStringLiteral("リストのインデックスが範囲を超えています (0)");
+    QTest::newRow("six fields") << planLine("x", "", "", 6) << QStringList() << QStringLiteral("リストのインデックスが範囲を超えています (6)");
+    QTest::newRow("eleven fields") << planLine("x", "d", "", 11) << QStringList()
+                                   << QStringLiteral("リストのインデックスが範囲を超えています (11)");
+    QTest::newRow("twelve fields are enough") << planLine("x", "d", "l", 12) << QStringList{QStringLiteral("x / d / l#0")} << QString();
+}
+
+void TestPlan::listingAPlanFile()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, entries);
+    QFETCH(QString, error);
+    TempCurrentDir dir;
+    TempCurrentDir::write(QStringLiteral("plans.csv"), content);
+    QString message;
+    QCOMPARE(listAll(QStringLiteral("plans.csv"), &message), entries);
+    QCOMPARE(message, error);
+    listAll(QStringLiteral("missing.csv"), &message);
+    QCOMPARE(message, QStringLiteral("I/O エラー (103)"));
+}
+
+void TestPlan::findingThePlanOfAnEntry()
+{
+    TempCurrentDir dir;
+    QByteArray first = planLine("u", "d", "first");
+    QByteArray second = planLine("u", "d", "second");
+    TempCurrentDir::write(QStringLiteral("plans.csv"), planLine("v", "d", "other") + "\r\n" + first + "\r\n" + second + "\r\n");
+    QList<PlanEntry> entries;
+    ListPlanFile(QStringLiteral("plans.csv"), [&](const PlanEntry &e) { entries << e; });
+    // Every revision saved on one day loads its own line, also after more plans were appended.
+    AppendPlanLine(QStringLiteral("plans.csv"), planLine("u", "d", "third"));
+    QCOMPARE(FindPlanLine(QStringLiteral("plans.csv"), entries.at(1))->at(11), QByteArray("first"));
+    QCOMPARE(FindPlanLine(QStringLiteral("plans.csv"), entries.at(2))->at(11), QByteArray("second"));
+    QCOMPARE(FindPlanLine(QStringLiteral("plans.csv"), entries.at(2))->size(), 927);
+    PlanEntry gone = entries.at(0);
+    gone.userName = "nobody";
+    QVERIFY(!FindPlanLine(QStringLiteral("plans.csv"), gone));
+
+    // A short line of the same user before the match stops the search; another user's short line does not.
+    TempCurrentDir::write(QStringLiteral("short.csv"), planLine("v", "", "", 3) + "\r\n" + planLine("u", "", "", 5) + "\r\n" + first);
+    try {
+        FindPlanLine(QStringLiteral("short.csv"), entries.at(1));
+        QFAIL("no failure");
+    } catch (const AppError &e) {
+        QCOMPARE(e.message(), QStringLiteral("リストのインデックスが範囲を超えています (6)"));
+    }
+    TempCurrentDir::write(QStringLiteral("empty.csv"), "\r\n" + first);
+    QVERIFY_THROWS_EXCEPTION(AppError, FindPlanLine(QStringLiteral("empty.csv"), entries.at(1)));
+}
+
+void TestPlan::appendingPlanLines()
+{
+    TempCurrentDir dir;
+    AppendPlanLine(QStringLiteral("new.csv"), "a,b");
+    AppendPlanLine(QStringLiteral("new.csv"), "a,b");
+    QCOMPARE(TempCurrentDir::read(QStringLiteral("new.csv")), QByteArray("a,b\r\na,b\r\n"));
+    // A last line without its line end keeps its own line.
+    TempCurrentDir::write(QStringLiteral("open.csv"), "old");
+    AppendPlanLine(QStringLiteral("open.csv"), "new");
+    QCOMPARE(TempCurrentDir::read(QStringLiteral("open.csv")), QByteArray("old\r\nnew\r\n"));
+    QDir().mkdir(QStringLiteral("folder.csv"));
+    try {
+        AppendPlanLine(QStringLiteral("folder.csv"), "x");
+        QFAIL("no failure");
+    } catch (const AppError &e) {
+        QCOMPARE(e.message(), QStringLiteral("I/O エラー (103)"));
+    }
+}
+
+void TestPlan::readingAPlanRecord_data()
+{
+    QTest::addColumn<int>("fieldCount");
+    QTest::addColumn<int>("badField"); // 0: none
+    QTest::addColumn<int>("loadable");
+    QTest::addColumn<QString>("failure");
+    QTest::newRow("whole line") << 927 << 0 << 927 << QString();
+    QTest::newRow("short line") << 900 << 0 << 900 << QStringLiteral("リストのインデックスが範囲を超えています (900)");
+    QTest::newRow("empty line") << 0 << 0 << 0 << QStringLiteral("リストのインデックスが範囲を超えています (0)");
+    QTest::newRow("colour not a number") << 927 << 64 << 63 << QStringLiteral("'色' は整数ではありません");
+    QTest::newRow("last height not a number") << 927 << 902 << 901 << QStringLiteral("'色' は整数ではありません");
+    QTest::newRow("caption may be anything") << 927 << 63 << 927 << QString();
+}
+
+void TestPlan::readingAPlanRecord()
+{
+    QFETCH(int, fieldCount);
+    QFETCH(int, badField);
+    QFETCH(int, loadable);
+    QFETCH(QString, failure);
+    Fields fields;
+    for (int n = 1; n <= fieldCount; ++n)
+        fields << (n == badField ? sjis(QStringLiteral("色")) : QByteArray::number(n));
+    const PlanRecord record = ReadPlanRecord(fields);
+    QCOMPARE(record.loadableFields, loadable);
+    QCOMPARE(record.failure.value_or(QString()), failure);
+    if (loadable == 927) {
+        QCOMPARE(record.cells[0].background, badField == 64 ? 0 : 64);
+        QCOMPARE(record.cells[167].height, 902);
+        QCOMPARE(record.cells[167].caption, QByteArray("898"));
+    }
+}
+
+void TestPlan::halfStateFromPlace()
+{
+    QCOMPARE(HalfStateOf(36, 17), quint8(0));
+    QCOMPARE(HalfStateOf(36, 8), quint8(1));
+    QCOMPARE(HalfStateOf(588, 8), quint8(1));
+    QCOMPARE(HalfStateOf(45, 8), quint8(2));
+    QCOMPARE(HalfStateOf(54, 8), quint8(2));
 }
 
 QTEST_GUILESS_MAIN(TestPlan)

@@ -7,6 +7,7 @@
 #include "platform/Fonts.h"
 #include "platform/Shape.h"
 #include "shell/ConfFile.h"
+#include "shell/PageModel.h"
 #include "shell/U_Conf.h"
 #include "shell/U_Main.h"
 #include "sheets/U_Keikaku1.h"
@@ -17,6 +18,10 @@
 
 using Values = QList<qint32>;
 Q_DECLARE_METATYPE(Values)
+using Elements = QList<PageElement>;
+Q_DECLARE_METATYPE(Elements)
+using Areas = QList<QRectF>;
+Q_DECLARE_METATYPE(Areas)
 
 namespace {
 
@@ -44,6 +49,64 @@ QByteArray lines(int from, int to)
 
 const Values Previous{7, 7, 7, 7, 7, 7, 7, 7, 7, 7};
 
+// ---- The printed page ----
+
+constexpr int ProbeDpi = 150;
+const QPointF BodyOrigin(PageMargin, PageMargin + 20); // of the test page, whose header band is 20 mm high
+
+// Whether any pixel of the area (millimetres from the body band's corner) is darker than the threshold.
+bool anyDarker(const QImage &image, const QRectF &bodyMm, int threshold)
+{
+    const QRectF mm = bodyMm.translated(BodyOrigin);
+    const double dotsPerMm = ProbeDpi / 25.4;
+    const QRect pixels(QPoint(qRound(mm.left() * dotsPerMm), qRound(mm.top() * dotsPerMm)),
+                       QPoint(qRound(mm.right() * dotsPerMm), qRound(mm.bottom() * dotsPerMm)));
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+        for (int x = pixels.left(); x <= pixels.right(); ++x)
+            if (qGray(image.pixel(x, y)) < threshold)
+                return true;
+    return false;
+}
+
+// A full-width black square fills most of its em: 4.23 mm wide at 12 pt, its ink from 0.53 mm below the line's
+// top to the baseline 3.72 mm below it; lines are 4.55 mm apart.
+QString squares(int count)
+{
+    return QString(count, QChar(0x25A0));
+}
+
+Elements label(const QRectF &box, Qt::Alignment alignment, LabelSize size, const QString &text,
+               const QFont &font = reportFont(MsPGothic, 12))
+{
+    ElementList list;
+    list.addLabel(QStringLiteral("L"), box, font, alignment, size);
+    list.elements.last().text = text;
+    return list.elements;
+}
+
+Elements fixedTextLabel(const QRectF &box, Qt::Alignment alignment, const QString &fixedText)
+{
+    ElementList list;
+    list.addLabel(QStringLiteral("L"), box, reportFont(MsPGothic, 12), alignment, LabelSize::Fixed, fixedText);
+    return list.elements;
+}
+
+// An empty label: only its box, in the colour.
+Elements emptyLabel(const QRectF &box, const QColor &background = Qt::white)
+{
+    Elements elements = label(box, Qt::AlignLeft, LabelSize::Fixed, QString());
+    elements.first().background = background;
+    return elements;
+}
+
+Elements rectangle(const QRectF &box, const QColor &fill = Qt::white)
+{
+    ElementList list;
+    list.addRectangle(QStringLiteral("R"), box);
+    list.elements.last().background = fill;
+    return list.elements;
+}
+
 } // namespace
 
 class TestShell : public QObject
@@ -58,6 +121,8 @@ private slots:
     void menuShowsEveryCommand();
     void mainWindowRefusesToClose();
     void colourSettingsShowAndChangeTheSettings();
+    void pageDrawing_data();
+    void pageDrawing();
     void exitWithUnwritableConfDoesNotEnd();
     void exitWritesConf();
 
@@ -212,6 +277,80 @@ void TestShell::colourSettingsShowAndChangeTheSettings()
     QCOMPARE(DialogHooks::takeColorDialogStarts(), QList<QColor>());
     F_Conf->close();
     QVERIFY(!F_Conf->isVisible());
+}
+
+void TestShell::pageDrawing_data()
+{
+    QTest::addColumn<Elements>("body");
+    QTest::addColumn<Elements>("page"); // positioned from the paper's corner
+    QTest::addColumn<Areas>("inked");   // from the body band's corner, like the probes below
+    QTest::addColumn<Areas>("blank");
+    const QString ten = squares(10); // 42.33 mm at 12 pt
+    const Qt::Alignment left = Qt::AlignLeft;
+    const QString wide = QStringLiteral("■　　　　　　■"); // 33.87 mm at 12 pt: whole only when condensed
+
+    QTest::newRow("rectangle: black outline")
+        << rectangle({40, 10, 20, 10}) << Elements() << Areas{{39.8, 12, 0.4, 5}, {59.8, 12, 0.4, 5}, {45, 9.8, 5, 0.4}}
+        << Areas{{40.4, 10.4, 19.2, 9.2}};
+    QTest::newRow("auto-size, left: grows to the right")
+        << label({40, 10, 0, 5}, left, LabelSize::Auto, ten) << Elements() << Areas{{79, 11, 2, 2}}
+        << Areas{{20, 10, 19.8, 5}, {82.6, 10, 20, 5}};
+    QTest::newRow("auto-size, right: grows to the left")
+        << label({40, 10, 20, 5}, Qt::AlignRight, LabelSize::Auto, ten) << Elements() << Areas{{18.5, 11, 2, 2}}
+        << Areas{{60.3, 10, 20, 5}, {5, 10, 12.4, 5}};
+    QTest::newRow("auto-size, centred: grows both ways")
+        << label({40, 10, 20, 5}, Qt::AlignHCenter, LabelSize::Auto, ten) << Elements()
+        << Areas{{29.5, 11, 2, 2}, {68.5, 11, 2, 2}} << Areas{{71.5, 10, 20, 5}, {5, 10, 23.5, 5}};
+    QTest::newRow("7-pixel characters") << label({40, 10, 0, 3}, left, LabelSize::Auto, ten,
+                                                 reportFont(MsPMincho, pointsFromPixels(7)))
+                                        << Elements() << Areas{{57, 10.5, 1, 1}} << Areas{{58.8, 10, 10, 3}};
+    QTest::newRow("fixed size: breaks at the width")
+        << label({40, 10, 22, 20}, left, LabelSize::Fixed, squares(12)) << Elements()
+        << Areas{{41, 20, 2, 2}, {45, 20, 2, 2}} << Areas{{62.3, 10, 20, 20}, {49, 19.5, 12.5, 4}};
+    QTest::newRow("fixed size: a line that does not fit is not drawn")
+        << label({40, 10, 22, 12}, left, LabelSize::Fixed, squares(12)) << Elements() << Areas{{41, 15.5, 2, 2}}
+        << Areas{{40.3, 19.4, 21.4, 2.5}};
+    QTest::newRow("fixed size: the first line shows, clipped")
+        << label({40, 10, 22, 2}, left, LabelSize::Fixed, squares(12)) << Elements() << Areas{{41, 10.7, 2, 1.2}}
+        << Areas{{40, 12.2, 22, 3}};
+    QTest::newRow("CR LF, CR and LF each break once")
+        << label({40, 10, 60, 30}, left, LabelSize::Fixed, QStringLiteral("■\r\n■\r■\n■")) << Elements()
+        << Areas{{41, 15.2, 2, 2.5}, {41, 19.8, 2, 2.5}, {41, 24.5, 2, 2.5}}
+        << Areas{{40.3, 28.5, 20, 4}, {45, 10, 50, 30}};
+    QTest::newRow("fixed text: condensed onto its line")
+        << fixedTextLabel({40, 10, 20, 10}, left, wide) << Elements() << Areas{{40.4, 11, 1.5, 2}, {58, 11, 1.5, 2}}
+        << Areas{{60.3, 10, 20, 10}, {40, 14.9, 20, 5}};
+    QTest::newRow("fixed text, right-aligned: condensed into its box")
+        << fixedTextLabel({40, 10, 20, 5}, Qt::AlignRight, wide) << Elements()
+        << Areas{{40.4, 11, 1.5, 2}, {58, 11, 1.5, 2}} << Areas{{30, 10, 9.7, 5}, {60.3, 10, 20, 5}};
+    QTest::newRow("label box in its background colour") << emptyLabel({40, 10, 20, 5}, Qt::black) << Elements()
+                                                        << Areas{{40.5, 10.5, 19, 4}} << Areas{{60.5, 10, 10, 5}};
+    QTest::newRow("a label's box covers what was drawn before")
+        << rectangle({40, 10, 40, 20}, Qt::black) + emptyLabel({45, 12, 20, 10}) << Elements() << Areas{{41, 11, 3, 3}}
+        << Areas{{45.3, 12.3, 19.4, 9.4}};
+    QTest::newRow("a rectangle covers what was drawn before")
+        << label({40, 10, 30, 5}, left, LabelSize::Fixed, ten) + rectangle({45, 9, 10, 7}) << Elements()
+        << Areas{{41, 11, 2, 2}} << Areas{{45.3, 9.3, 9.4, 6.4}};
+    QTest::newRow("the page's own elements are drawn last")
+        << rectangle({40, 10, 40, 20}, Qt::black) << rectangle(QRectF(50, 15, 10, 10).translated(BodyOrigin))
+        << Areas{{41, 11, 3, 3}} << Areas{{50.3, 15.3, 9.4, 9.4}};
+}
+
+void TestShell::pageDrawing()
+{
+    QFETCH(Elements, body);
+    QFETCH(Elements, page);
+    QFETCH(Areas, inked);
+    QFETCH(Areas, blank);
+    Report report(20, 150);
+    report.body.elements = body;
+    report.page.elements = page;
+    const QImage image = reportImage(report, ProbeDpi);
+    for (const QRectF &area : inked)
+        QVERIFY2(anyDarker(image, area, 128),
+                 qPrintable(QStringLiteral("no ink at %1, %2").arg(area.x()).arg(area.y())));
+    for (const QRectF &area : blank)
+        QVERIFY2(!anyDarker(image, area, 224), qPrintable(QStringLiteral("ink at %1, %2").arg(area.x()).arg(area.y())));
 }
 
 void TestShell::exitWithUnwritableConfDoesNotEnd()
