@@ -162,7 +162,10 @@ void TF_Main::N4Click()
     guardEvent([] { QR_Keikaku1->PrintPlan1(); });
 }
 
-void TF_Main::N5Click() {}
+void TF_Main::N5Click()
+{
+    guardEvent([] { QR_Keikaku2->PrintPlan2(); });
+}
 
 void TF_Main::N6Click() {}
 
