@@ -142,7 +142,10 @@ void TF_Main::BtnKeikaku2Click()
     F_Keikaku2->ShowModal();
 }
 
-void TF_Main::BtnKeikaku3Click() {}
+void TF_Main::BtnKeikaku3Click()
+{
+    F_Keikaku3->ShowModal();
+}
 
 void TF_Main::BtnOwariClick()
 {
@@ -167,7 +170,10 @@ void TF_Main::N5Click()
     guardEvent([] { QR_Keikaku2->PrintPlan2(); });
 }
 
-void TF_Main::N6Click() {}
+void TF_Main::N6Click()
+{
+    guardEvent([] { QR_Keikaku3->PrintWeeklyPlan(); });
+}
 
 void TF_Main::N7Click()
 {
