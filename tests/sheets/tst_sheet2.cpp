@@ -28,14 +28,6 @@
 
 namespace {
 
-template <typename T> T *control(QWidget *window, const QString &name)
-{
-    T *c = window->findChild<T *>(name);
-    if (!c)
-        qFatal("no control %s", qPrintable(name));
-    return c;
-}
-
 LineLimitedMemo *memo(int number)
 {
     return control<LineLimitedMemo>(F_Keikaku2, QStringLiteral("Memo%1").arg(number));

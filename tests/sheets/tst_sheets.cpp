@@ -16,14 +16,6 @@
 
 namespace {
 
-template <typename T> T *control(QWidget *window, const char *name)
-{
-    T *c = window->findChild<T *>(QLatin1String(name));
-    if (!c)
-        qFatal("no control %s", name);
-    return c;
-}
-
 QLabel *label(const char *name)
 {
     return control<QLabel>(F_Keikaku1, name);
