@@ -26,12 +26,27 @@ LineLimitedMemo::LineLimitedMemo(QWidget *parent, int lineLimit) : QPlainTextEdi
     connect(this, &QPlainTextEdit::textChanged, this, &LineLimitedMemo::applyLineLimit);
 }
 
+namespace {
+
+int heightForLines(const QFont &font, int lines)
+{
+    return int(std::ceil(lines * QFontMetricsF(font).lineSpacing())) + 2 * DocumentMargin;
+}
+
+} // namespace
+
 void LineLimitedMemo::place(int left, int top, int width, int height)
 {
     // The stand-in fonts have a larger line spacing than the fonts the layouts were drawn for: a memo grows by
     // the few pixels it needs to show all the lines it may hold.
-    const int needed = int(std::ceil(m_lineLimit * QFontMetricsF(font()).lineSpacing())) + 2 * DocumentMargin;
-    setGeometry(left, top, width, std::max(height, needed));
+    setGeometry(left, top, width, std::max(height, heightForLines(font(), m_lineLimit)));
+}
+
+QFont LineLimitedMemo::fittingFont(QFont font, int lineLimit, int height)
+{
+    while (font.pixelSize() > 1 && heightForLines(font, lineLimit) > height)
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
 }
 
 // The lines as the memo lays them out: every block is broken at the memo's text width exactly as the widget's

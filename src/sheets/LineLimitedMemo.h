@@ -24,6 +24,10 @@ public:
     // Places the memo and makes it tall enough to show its line limit with the font in use.
     void place(int left, int top, int width, int height);
 
+    // The font, a pixel smaller at a time where needed, whose lineLimit lines fit in a memo of that height: for
+    // memos whose frame leaves them no pixel to grow into.
+    static QFont fittingFont(QFont font, int lineLimit, int height);
+
 private:
     struct DisplayedLine
     {

@@ -140,7 +140,10 @@ void TF_Main::BtnKeikaku1Click()
     F_Keikaku1->ShowModal();
 }
 
-void TF_Main::BtnKeikaku2Click() {}
+void TF_Main::BtnKeikaku2Click()
+{
+    F_Keikaku2->ShowModal();
+}
 
 void TF_Main::BtnKeikaku3Click()
 {
@@ -187,7 +190,10 @@ void TF_Main::N4Click()
     guardEvent([] { QR_Keikaku1->PrintPlan1(); });
 }
 
-void TF_Main::N5Click() {}
+void TF_Main::N5Click()
+{
+    guardEvent([] { QR_Keikaku2->PrintPlan2(); });
+}
 
 void TF_Main::N6Click()
 {

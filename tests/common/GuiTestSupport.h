@@ -7,6 +7,15 @@
 #include <QWidget>
 #include <QtTest>
 
+// The window's control of that name; a missing one ends the test run.
+template <typename T> T *control(QWidget *window, const QString &name)
+{
+    T *c = window->findChild<T *>(name);
+    if (!c)
+        qFatal("no control %s", qPrintable(name));
+    return c;
+}
+
 // Types the text into the widget key by key, Japanese characters included; "\n" presses Return.
 inline void typeText(QWidget *widget, const QString &text)
 {

@@ -1,4 +1,4 @@
-#include "GuiTestSupport.h"
+#include "MemoTestSupport.h"
 
 #include "plan/U_Gloval.h"
 #include "platform/Dialogs.h"
@@ -7,7 +7,6 @@
 #include "sheets/LineLimitedMemo.h"
 #include "sheets/U_Keikaku1.h"
 
-#include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
@@ -16,14 +15,6 @@
 #include <QtTest>
 
 namespace {
-
-template <typename T> T *control(QWidget *window, const char *name)
-{
-    T *c = window->findChild<T *>(QLatin1String(name));
-    if (!c)
-        qFatal("no control %s", name);
-    return c;
-}
 
 QLabel *label(const char *name)
 {
@@ -46,14 +37,6 @@ int linesOnScreen(QPlainTextEdit *edit)
     if (edit->document()->lastBlock().text().isEmpty())
         --lines;
     return lines;
-}
-
-QString numberedLines(int count)
-{
-    QStringList lines;
-    for (int i = 1; i <= count; ++i)
-        lines << QStringLiteral("%1行目").arg(i);
-    return lines.join(u'\n');
 }
 
 const QString UserRecords = QStringLiteral(
@@ -236,22 +219,8 @@ void TestSheets::memoLineLimits()
     QFETCH(QString, expected);
     LineLimitedMemo *m = memo(qPrintable(memoName));
     m->clear();
-    if (how == QLatin1String("set")) {
-        m->setPlainText(text);
-    } else if (how == QLatin1String("paste")) {
-        QApplication::clipboard()->setText(text);
-        m->paste();
-    } else {
-        typeText(m, text);
-    }
-    if (expected.isEmpty()) {
-        // Cut after the limit's displayed line: what is left is the text's beginning, in exactly that many lines.
-        QCOMPARE(m->displayedLineCount(), m->lineLimit());
-        QVERIFY(text.startsWith(m->toPlainText()));
-        QVERIFY(m->toPlainText().size() < text.size());
-    } else {
-        QCOMPARE(m->toPlainText(), expected);
-    }
+    enterText(m, how, text);
+    checkLineLimit(m, text, expected);
 }
 
 void TestSheets::countsMatchTheScreenAndDoNotDependOnShowing()

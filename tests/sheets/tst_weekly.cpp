@@ -25,14 +25,6 @@ namespace {
 constexpr qint32 Mark = 65535; // InputMarkColor of the tests
 constexpr qint32 Ink = 255;    // InputServiceTextColor of the tests
 
-template <typename T> T *control(QWidget *window, const QString &name)
-{
-    T *c = window->findChild<T *>(name);
-    if (!c)
-        qFatal("no control %s", qPrintable(name));
-    return c;
-}
-
 WeeklyCell *cell(int k)
 {
     return control<WeeklyCell>(F_Keikaku3, QStringLiteral("Label%1").arg(32 + k));
