@@ -42,11 +42,11 @@ QByteArray planLine(QRandomGenerator &random, int index)
       << Cp932::encode(QStringLiteral("令和%1年%2月%3日").arg(index % 7 + 1, 2, 10, QChar(u'0')).arg(index % 12 + 1).arg(index % 28 + 1))
       << Cp932::encode(QStringLiteral("令和01年5月1日")) << Cp932::encode(QStringLiteral("令和06年3月20日"))
       << Cp932::encode(QStringLiteral("令和06年4月1日")) << Cp932::encode(QStringLiteral("令和08年3月31日"))
-      << Cp932::encode(QStringLiteral("要介護%1").arg(random.bounded(1, 6))) << text(random, 5) << text(random, 3)
-      << text(random, 6) << Cp932::encode(QStringLiteral("一人暮らし")) << Cp932::encode(QStringLiteral("継続"))
+      << Cp932::encode(QStringLiteral("要介護%1").arg(random.bounded(1, 6))) << text(random, 4) << text(random, 2)
+      << text(random, 4) << Cp932::encode(QStringLiteral("一人暮らし")) << Cp932::encode(QStringLiteral("継続"))
       << Cp932::encode(QStringLiteral("認定済"));
     for (int k = 0; k < 28; ++k)
-        f << text(random, k % 4 == 3 ? 2 : 3);
+        f << text(random, k % 2 ? 2 : 1);
     for (int k = 0; k < 12; ++k)
         f << Cp932::encode(QStringLiteral("6ヶ月"));
     for (int k = 0; k < 4; ++k)

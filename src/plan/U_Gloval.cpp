@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 
 #include <charconv>
+#include <cstring>
 #include <limits>
 
 qint32 InputMarkColor = 0;
@@ -239,16 +240,46 @@ QList<QByteArray> SplitLeadingFields(const QByteArray &line, qsizetype maxFields
     return fields;
 }
 
+namespace {
+
+constexpr qint64 ReadChunk = 1 << 20;
+
+} // namespace
+
+bool LineReader::fill()
+{
+    m_buffer.remove(0, m_pos);
+    m_pos = 0;
+    const QByteArray more = m_device->read(ReadChunk);
+    if (more.isEmpty())
+        return false;
+    m_buffer += more;
+    return true;
+}
+
 bool LineReader::next(QByteArray &line)
 {
-    char first = 0;
-    if (m_device->peek(&first, 1) != 1 || first == CtrlZ)
+    if (m_pos >= m_buffer.size() && !fill())
         return false;
-    line = m_device->readLine();
-    if (line.endsWith('\n'))
-        line.chop(1);
+    if (m_buffer.at(m_pos) == CtrlZ)
+        return false;
+    // The line runs to the next LF, reading on until one is found or the device has nothing more.
+    qsizetype searched = m_pos;
+    const char *lf = nullptr;
+    while (!(lf = static_cast<const char *>(
+                 std::memchr(m_buffer.constData() + searched, '\n', size_t(m_buffer.size() - searched))))) {
+        searched = m_buffer.size() - m_pos;
+        if (!fill())
+            break;
+    }
+    const char *start = m_buffer.constData() + m_pos;
+    const qsizetype length = lf ? lf - start : m_buffer.size() - m_pos;
+    m_pos += length + (lf ? 1 : 0);
     // The CR of a CR LF ends the line with its LF; a lone CR is left out of the line.
-    line.replace("\r", "");
+    const qsizetype body = length > 0 && start[length - 1] == '\r' ? length - 1 : length;
+    line = QByteArray(start, body);
+    if (std::memchr(start, '\r', size_t(body)))
+        line.replace("\r", "");
     return true;
 }
 

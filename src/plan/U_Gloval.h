@@ -92,7 +92,12 @@ public:
     bool next(QByteArray &line);
 
 private:
+    // Reads more of the device after the unread part of the buffer; false when nothing is left to read.
+    bool fill();
+
     QIODevice *m_device;
+    QByteArray m_buffer;
+    qsizetype m_pos = 0;
 };
 
 // The lines of a file by the line-reading rule.
