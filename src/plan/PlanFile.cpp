@@ -38,15 +38,15 @@ void ListPlanFile(const QString &fileName, const std::function<void(const PlanEn
 {
     const auto file = FileIo::openForReading(fileName, FileIo::OpenFailure::Guarded);
     LineReader reader(file.get());
-    QHash<QByteArray, int> seen; // name and date -> lines so far
-    QByteArray line;
+    QHash<std::pair<QByteArray, QByteArray>, int> seen; // name and date -> lines so far
+    QByteArrayView line;
     while (reader.next(line)) {
         const QList<QByteArray> fields = SplitLeadingFields(line, CareLevelField + 1);
         PlanEntry entry;
         entry.userName = field(fields, NameField);
         entry.createDate = field(fields, DateField);
         entry.careLevel = field(fields, CareLevelField);
-        entry.occurrence = seen[JoinFields({entry.userName, entry.createDate})]++;
+        entry.occurrence = seen[{entry.userName, entry.createDate}]++;
         add(entry);
     }
 }
@@ -56,7 +56,7 @@ std::optional<QList<QByteArray>> FindPlanLine(const QString &fileName, const Pla
     const auto file = FileIo::openForReading(fileName, FileIo::OpenFailure::Guarded);
     LineReader reader(file.get());
     int matches = 0;
-    QByteArray line;
+    QByteArrayView line;
     while (reader.next(line)) {
         const QList<QByteArray> leading = SplitLeadingFields(line, DateField + 1);
         if (field(leading, NameField) != entry.userName || field(leading, DateField) != entry.createDate)

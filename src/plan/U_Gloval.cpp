@@ -8,6 +8,7 @@
 #include <QDate>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 #include <limits>
@@ -190,14 +191,15 @@ QByteArray JoinFields(const QList<QByteArray> &fields)
     return line;
 }
 
-QList<QByteArray> SplitFields(const QByteArray &line)
+QList<QByteArray> SplitFields(QByteArrayView line)
 {
     return SplitLeadingFields(line, std::numeric_limits<qsizetype>::max());
 }
 
-QList<QByteArray> SplitLeadingFields(const QByteArray &line, qsizetype maxFields)
+QList<QByteArray> SplitLeadingFields(QByteArrayView line, qsizetype maxFields)
 {
     QList<QByteArray> fields;
+    fields.reserve(qMin(maxFields, qsizetype(16)));
     const qsizetype n = line.size();
     qsizetype i = 0;
     auto skipBlanks = [&] {
@@ -209,24 +211,24 @@ QList<QByteArray> SplitLeadingFields(const QByteArray &line, qsizetype maxFields
     while (i < n && line.at(i) != '\0' && fields.size() < maxFields) {
         QByteArray field;
         if (line.at(i) == Quote) {
+            // Up to the closing double quote; a doubled one stands for one double quote in the field.
             ++i;
             while (i < n) {
-                if (line.at(i) == Quote) {
-                    if (i + 1 < n && line.at(i + 1) == Quote) {
-                        field.append(Quote);
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
+                const qsizetype quote = line.indexOf(Quote, i);
+                const qsizetype end = quote < 0 ? n : quote;
+                field.append(line.sliced(i, end - i));
+                i = end + 1;
+                if (quote < 0 || i >= n || line.at(i) != Quote)
                     break;
-                }
-                field.append(line.at(i++));
+                field.append(Quote);
+                ++i;
             }
+            i = qMin(i, n);
         } else {
             const qsizetype start = i;
             while (i < n && static_cast<unsigned char>(line.at(i)) > 0x20 && line.at(i) != ',')
                 ++i;
-            field = line.mid(start, i - start);
+            field = line.sliced(start, i - start).toByteArray();
         }
         fields.append(field);
         skipBlanks();
@@ -248,16 +250,17 @@ constexpr qint64 ReadChunk = 1 << 20;
 
 bool LineReader::fill()
 {
-    m_buffer.remove(0, m_pos);
+    // The unread rest moves to the front and the next block is read in after it, into the same buffer.
+    const qsizetype kept = m_buffer.size() - m_pos;
+    std::memmove(m_buffer.data(), m_buffer.constData() + m_pos, size_t(kept));
     m_pos = 0;
-    const QByteArray more = m_device->read(ReadChunk);
-    if (more.isEmpty())
-        return false;
-    m_buffer += more;
-    return true;
+    m_buffer.resize(kept + ReadChunk);
+    const qint64 read = m_device->read(m_buffer.data() + kept, ReadChunk);
+    m_buffer.resize(kept + qMax<qint64>(read, 0));
+    return read > 0;
 }
 
-bool LineReader::next(QByteArray &line)
+bool LineReader::next(QByteArrayView &line)
 {
     if (m_pos >= m_buffer.size() && !fill())
         return false;
@@ -272,14 +275,24 @@ bool LineReader::next(QByteArray &line)
         if (!fill())
             break;
     }
-    const char *start = m_buffer.constData() + m_pos;
+    char *start = m_buffer.data() + m_pos;
     const qsizetype length = lf ? lf - start : m_buffer.size() - m_pos;
     m_pos += length + (lf ? 1 : 0);
-    // The CR of a CR LF ends the line with its LF; a lone CR is left out of the line.
-    const qsizetype body = length > 0 && start[length - 1] == '\r' ? length - 1 : length;
-    line = QByteArray(start, body);
+    // The CR of a CR LF ends the line with its LF; a lone CR is left out of the line, here in the buffer itself,
+    // whose bytes of this line are not read again.
+    qsizetype body = length > 0 && start[length - 1] == '\r' ? length - 1 : length;
     if (std::memchr(start, '\r', size_t(body)))
-        line.replace("\r", "");
+        body = std::remove(start, start + body, '\r') - start;
+    line = QByteArrayView(start, body);
+    return true;
+}
+
+bool LineReader::next(QByteArray &line)
+{
+    QByteArrayView view;
+    if (!next(view))
+        return false;
+    line = view.toByteArray();
     return true;
 }
 

@@ -73,10 +73,10 @@ int NumberFromName(const QString &name);
 QByteArray JoinFields(const QList<QByteArray> &fields);
 
 // The fields of a line made by JoinFields; a blank outside double quotes separates fields like a comma.
-QList<QByteArray> SplitFields(const QByteArray &line);
+QList<QByteArray> SplitFields(QByteArrayView line);
 
 // The first at most maxFields fields of a line, split as SplitFields splits it; the rest is not looked at.
-QList<QByteArray> SplitLeadingFields(const QByteArray &line, qsizetype maxFields);
+QList<QByteArray> SplitLeadingFields(QByteArrayView line, qsizetype maxFields);
 
 // The lines of a text by the line-reading rule: a line ends at LF or CR LF, a lone CR is left out, a Ctrl-Z
 // at the start of a line ends the text, and a line end at the very end starts no further line.
@@ -90,9 +90,11 @@ public:
 
     // Stores the next line and returns true, or returns false at the end of the text.
     bool next(QByteArray &line);
+    // The same without copying the line: the view stays valid until the next call.
+    bool next(QByteArrayView &line);
 
 private:
-    // Reads more of the device after the unread part of the buffer; false when nothing is left to read.
+    // Reads the next block of the device after the unread part of the buffer; false when nothing is left to read.
     bool fill();
 
     QIODevice *m_device;

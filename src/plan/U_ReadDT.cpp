@@ -6,6 +6,7 @@
 #include "platform/Fonts.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -14,8 +15,8 @@ TF_ReadDT *F_ReadDT = nullptr;
 
 namespace {
 
-// While a long file is listed the window keeps painting, every so many lines.
-constexpr int RepaintEvery = 2000;
+// While a long file is listed the window keeps painting, every so many milliseconds.
+constexpr int RepaintEveryMs = 100;
 
 } // namespace
 
@@ -48,11 +49,15 @@ void TF_ReadDT::Button1Click()
     m_chosenDataFileName = fileName;
     m_list->clear();
     m_entries.clear();
-    ListPlanFile(fileName, [this](const PlanEntry &entry) {
+    QElapsedTimer sinceRepaint;
+    sinceRepaint.start();
+    ListPlanFile(fileName, [&](const PlanEntry &entry) {
         m_entries.append(entry);
         m_list->addItem(entry.text());
-        if (m_entries.size() % RepaintEvery == 0)
+        if (sinceRepaint.hasExpired(RepaintEveryMs)) {
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            sinceRepaint.start();
+        }
     });
     m_hint->show();
 }

@@ -34,7 +34,8 @@ private slots:
     void joinThenSplitGivesTheFieldsBack();
     void splitTextLines_data();
     void splitTextLines();
-    void lineReaderReadsAFileLikeSplitTextLines();
+    void lineReaderReadsAcrossBlocks_data();
+    void lineReaderReadsAcrossBlocks();
     void splitLeadingFieldsStopsEarly();
     void listingAPlanFile_data();
     void listingAPlanFile();
@@ -272,16 +273,37 @@ void TestPlan::splitTextLines()
     QCOMPARE(SplitTextLines(content), lines);
 }
 
-void TestPlan::lineReaderReadsAFileLikeSplitTextLines()
+void TestPlan::lineReaderReadsAcrossBlocks_data()
 {
-    TempCurrentDir dir;
+    // The reader takes the file in blocks of 1 MiB: lines, line ends and lone CRs fall on their boundaries.
+    constexpr int Block = 1 << 20;
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<Fields>("lines");
+
     QByteArray content;
-    for (int i = 0; i < 3000; ++i)
-        content += QByteArray(i % 7, 'x') + (i % 2 ? "\r\n" : "\n");
-    content += QByteArray(100000, 'y');
+    Fields lines;
+    for (int i = 0; content.size() < 2 * Block + 100; ++i) {
+        const QByteArray line = QByteArray(i % 7, 'x') + QByteArray::number(i);
+        lines << line;
+        content += i % 5 == 0 ? line.left(1) + '\r' + line.mid(1) : line;
+        content += i % 2 ? "\r\n" : "\n";
+    }
+    QTest::newRow("short lines") << content << lines;
+    for (const int length : {Block - 2, Block - 1, Block}) {
+        const QByteArray first(length, 'a');
+        const QByteArray longLine(3 * Block, 'b');
+        QTest::addRow("CR LF after %d bytes", length)
+            << first + "\r\nC\rD\r\n" + longLine + "\r\nlast" << Fields{first, "CD", longLine, "last"};
+    }
+}
+
+void TestPlan::lineReaderReadsAcrossBlocks()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(Fields, lines);
+    TempCurrentDir dir;
     TempCurrentDir::write(QStringLiteral("data.csv"), content);
-    QCOMPARE(ReadTextLines(QStringLiteral("data.csv"), FileIo::OpenFailure::ByCode), SplitTextLines(content));
-    QCOMPARE(SplitTextLines(content).size(), 3001);
+    QCOMPARE(ReadTextLines(QStringLiteral("data.csv"), FileIo::OpenFailure::ByCode), lines);
 }
 
 void TestPlan::splitLeadingFieldsStopsEarly()
