@@ -1,52 +1,27 @@
-// Times listing a plan data file in the load window and loading its last entry into the editors:
-// bench_plan_file <file> [runs]. Prints the median of each in milliseconds.
+// Times listing a plan data file in the load window, shown as the user sees it, and loading its last entry into
+// the editors: bench_plan_file <file> [runs]. Prints the median of each in milliseconds.
 
-#include "plan/U_ReadDT.h"
-#include "platform/Dialogs.h"
-#include "platform/Fonts.h"
-#include "shell/U_Main.h"
+#include "BenchSupport.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFileInfo>
-#include <QListWidget>
-#include <QTemporaryDir>
-
-#include <algorithm>
-#include <cstdio>
-
-namespace {
-
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
+    useOffscreenPlatformUnlessChosen();
     QApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: bench_plan_file <file> [runs]\n");
+    const std::optional<PlanFileArguments> arguments = planFileArguments(argc, argv);
+    if (!arguments)
         return 2;
-    }
-    const QString file = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
-    const int runs = argc > 2 ? QByteArray(argv[2]).toInt() : 5;
     QTemporaryDir dir;
-    QDir::setCurrent(dir.path());
-    installFontSubstitutions();
-    DialogHooks::startRecording();
-    CreateAllWindows();
-    DialogHooks::takeErrors();
+    createAllWindowsIn(dir);
     auto *list = F_ReadDT->findChild<QListWidget *>(QStringLiteral("ListBox1"));
 
     QList<double> listing, loading;
-    for (int run = 0; run < runs; ++run) {
+    for (int run = 0; run < arguments->runs; ++run) {
+        F_ReadDT->ShowBeside(); // loading closes it
+        QCoreApplication::processEvents();
         QElapsedTimer timer;
-        DialogHooks::setNextFileName(file);
+        DialogHooks::setNextFileName(arguments->file);
         timer.start();
         F_ReadDT->Button1Click();
         listing << timer.nsecsElapsed() / 1e6;
