@@ -17,9 +17,6 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include <csignal>
-#include <sys/resource.h>
-
 using Lines = QList<QByteArray>;
 
 namespace {
@@ -159,24 +156,6 @@ void showFromMenu(const char *item)
 {
     F_Main->menuBar()->findChild<QAction *>(QLatin1String(item))->trigger();
 }
-
-// Limits the size of the files this process writes, as a full disk would.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_previous);
-        rlimit limit = m_previous;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_previous); }
-
-private:
-    rlimit m_previous{};
-};
 
 } // namespace
 
