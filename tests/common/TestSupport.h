@@ -66,6 +66,15 @@ private:
     rlimit m_previous{};
 };
 
+// The lines, each followed by CR LF, as the program writes a master file.
+inline QByteArray withLineEnds(const QList<QByteArray> &lines)
+{
+    QByteArray content;
+    for (const QByteArray &line : lines)
+        content += line + "\r\n";
+    return content;
+}
+
 // Text in code page 932, as the files hold it.
 inline QByteArray sjis(const QString &text)
 {

@@ -40,14 +40,6 @@ const Lines ServiceLines = {
     sjis(QStringLiteral("\"通所\"　介護 ")),
 };
 
-QByteArray withLineEnds(const Lines &lines)
-{
-    QByteArray content;
-    for (const QByteArray &line : lines)
-        content += line + "\r\n";
-    return content;
-}
-
 // The field controls of each window, in the order of the record's fields.
 QStringList fieldControls(const QString &window)
 {

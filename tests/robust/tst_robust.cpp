@@ -219,14 +219,6 @@ void clickEntry(QListWidget *list, int row)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(entry).center());
 }
 
-QByteArray withLineEnds(const Lines &lines)
-{
-    QByteArray content;
-    for (const QByteArray &line : lines)
-        content += line + "\r\n";
-    return content;
-}
-
 // Saves the plan now in the editors through "ﾃﾞｰﾀ保存", into the file the save dialog is answered with. The plan
 // has a user and a creation date, so that the dialog is shown.
 void savePlan(const QString &fileName)
