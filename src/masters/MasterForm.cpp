@@ -1,5 +1,6 @@
 #include "MasterForm.h"
 
+#include "plan/U_Gloval.h"
 #include "platform/AppError.h"
 #include "platform/Cp932.h"
 #include "platform/Dialogs.h"
@@ -50,6 +51,8 @@ void setFieldText(QWidget *control, const QString &text)
 MasterListBox::MasterListBox(QWidget *parent) : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // Every entry is one line: the list need not measure each of a long file's entries to lay them out.
+    setUniformItemSizes(true);
 }
 
 QListWidgetItem *MasterListBox::selectedEntry() const
@@ -66,7 +69,7 @@ QByteArray MasterListBox::lineOf(const QListWidgetItem *entry)
 void MasterListBox::setLine(QListWidgetItem *entry, const QByteArray &line)
 {
     entry->setData(LineRole, line);
-    entry->setText(Cp932::decode(line));
+    entry->setText(ShownText(line));
 }
 
 void MasterListBox::appendLine(const QByteArray &line)
@@ -151,7 +154,7 @@ void MasterForm::ListBox1Click()
         for (qsizetype i = 0; i < m_fields.size(); ++i) {
             QWidget *control = m_fields.at(i).control;
             if (i < pieces.size())
-                setFieldText(control, Cp932::decode(pieces.at(i)));
+                setFieldText(control, ShownText(pieces.at(i)));
             else if (!isDatePicker(control))
                 setFieldText(control, QString());
         }

@@ -172,20 +172,20 @@ void LoadPlanFields(const PlanRecord &record)
         const FieldControl &f = table.at(i);
         const QByteArray &value = record.fields.at(i);
         if (auto *box = qobject_cast<QComboBox *>(f.control)) {
-            F_Keikaku1->setNameWithoutLookup(box, Cp932::decode(value));
+            F_Keikaku1->setNameWithoutLookup(box, ShownText(value));
             if (i == 0)
                 CurrentUserName = box->currentText();
         } else if (auto *edit = qobject_cast<QLineEdit *>(f.control)) {
-            edit->setText(Cp932::decode(value));
+            edit->setText(ShownText(value));
         } else if (auto *memo = qobject_cast<LineLimitedMemo *>(f.control)) {
             const QByteArray text = f.kind == Kind::Memo ? UnescapeLineBreaks(value) : value;
-            memo->setPlainText(Cp932::decode(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+            memo->setPlainText(ShownText(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         } else if (auto *cell = qobject_cast<WeeklyCell *>(f.control)) {
             const int k = (i + 1 - PlanFields::CellFirst) / PlanFields::PerCell;
             const PlanCell &c = record.cells[k];
             switch (f.kind) {
             case Kind::CellCaption:
-                cell->setText(Cp932::decode(c.caption));
+                cell->setText(ShownText(c.caption));
                 break;
             case Kind::CellBackground:
                 cell->setBackgroundRef(c.background);
@@ -202,7 +202,7 @@ void LoadPlanFields(const PlanRecord &record)
                 break;
             }
         } else {
-            qobject_cast<QLabel *>(f.control)->setText(Cp932::decode(value));
+            qobject_cast<QLabel *>(f.control)->setText(ShownText(value));
         }
     }
     // The weekly snapshot follows the loaded grid at once, so that the weekly sheet prints the loaded plan.

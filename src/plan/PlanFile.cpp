@@ -2,7 +2,6 @@
 
 #include "U_Gloval.h"
 #include "platform/AppError.h"
-#include "platform/Cp932.h"
 #include "platform/FileIo.h"
 
 #include <QHash>
@@ -31,7 +30,7 @@ const QByteArray &field(const QList<QByteArray> &fields, int index)
 
 QString PlanEntry::text() const
 {
-    return Cp932::decode(userName + " / " + createDate + " / " + careLevel);
+    return ShownText(userName + " / " + createDate + " / " + careLevel);
 }
 
 void ListPlanFile(const QString &fileName, const std::function<void(const PlanEntry &)> &add)

@@ -153,6 +153,12 @@ std::optional<qint32> ParseInteger(const QByteArray &text)
     return value;
 }
 
+QString ShownText(const QByteArray &field)
+{
+    // No character takes more than two bytes, so the bytes beyond twice the length are never shown.
+    return Cp932::decode(field.left(2 * MaxShownTextLength)).left(MaxShownTextLength);
+}
+
 int NumberFromName(const QString &name)
 {
     const QString rest = name.mid(5);

@@ -65,6 +65,13 @@ QByteArray UnescapeLineBreaks(const QByteArray &text);
 // A decimal integer with an optional sign that fits 32 bits ("-20", "+5"), or nothing.
 std::optional<qint32> ParseInteger(const QByteArray &text);
 
+// The most characters a control shows of one text read from a file: the most an edit box holds. No save makes a
+// longer field; a damaged file may hold megabytes in one, and laying those out would stall the program for minutes.
+constexpr qsizetype MaxShownTextLength = 32767;
+
+// A field read from a file, decoded as a control shows it: at most MaxShownTextLength characters.
+QString ShownText(const QByteArray &field);
+
 // The number after the first five characters of a control name ("Label45" gives 45).
 int NumberFromName(const QString &name);
 

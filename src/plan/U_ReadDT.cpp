@@ -2,7 +2,6 @@
 
 #include "PlanFields.h"
 #include "platform/AppError.h"
-#include "platform/Cp932.h"
 #include "platform/Fonts.h"
 
 #include <QCoreApplication>
@@ -68,7 +67,7 @@ void TF_ReadDT::ListBox1DblClick()
     if (row < 0 || !m_list->currentItem()->isSelected())
         throw listIndexError(-1);
     const PlanEntry &entry = m_entries.at(row);
-    CurrentUserName = Cp932::decode(entry.userName);
+    CurrentUserName = ShownText(entry.userName);
     const std::optional<QList<QByteArray>> fields = FindPlanLine(m_chosenDataFileName, entry);
     if (fields)
         LoadPlanFields(ReadPlanRecord(*fields));

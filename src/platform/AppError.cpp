@@ -61,19 +61,31 @@ int ioCodeFromErrno(int errnoValue)
     }
 }
 
+namespace {
+
+// The text a message quotes. A field of a damaged file may hold megabytes, which no message box lays out in
+// reasonable time: a long text is quoted by its beginning and "…".
+QString quoted(const QString &text)
+{
+    constexpr qsizetype MaxQuotedLength = 100;
+    return text.size() <= MaxQuotedLength ? text : text.left(MaxQuotedLength) + u'…';
+}
+
+} // namespace
+
 AppError notIntegerError(const QString &text)
 {
-    return AppError(QStringLiteral("'%1' は整数ではありません").arg(text));
+    return AppError(QStringLiteral("'%1' は整数ではありません").arg(quoted(text)));
 }
 
 AppError notDateTimeError(const QString &text)
 {
-    return AppError(QStringLiteral("'%1' は日付または時刻ではありません").arg(text));
+    return AppError(QStringLiteral("'%1' は日付または時刻ではありません").arg(quoted(text)));
 }
 
 AppError notDateError(const QString &text)
 {
-    return AppError(QStringLiteral("'%1' は日付ではありません").arg(text));
+    return AppError(QStringLiteral("'%1' は日付ではありません").arg(quoted(text)));
 }
 
 AppError listIndexError(int index)

@@ -31,6 +31,7 @@ int ioCodeFromErrno(int errnoValue);
 // the clean-up closes a file that is not open, and that second failure replaces the first.
 constexpr int GuardedOpenFailureCode = 103;
 
+// A text longer than 100 characters is quoted by its first 100 and "…".
 AppError notIntegerError(const QString &text);  // "'text' は整数ではありません"
 AppError notDateTimeError(const QString &text); // "'text' は日付または時刻ではありません"
 AppError notDateError(const QString &text);     // "'text' は日付ではありません"

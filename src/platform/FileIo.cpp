@@ -45,10 +45,12 @@ namespace FileIo {
 std::unique_ptr<QFile> openForReading(const QString &fileName, OpenFailure failure)
 {
     const QByteArray path = QFile::encodeName(fileName);
-    int fd = path.isEmpty() ? -1 : ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    // Without waiting: opening a named pipe would wait for a writer. The flag changes nothing for a regular file.
+    int fd = path.isEmpty() ? -1 : ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     int error = path.isEmpty() ? ENOENT : errno;
     struct stat st;
-    if (fd >= 0 && ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    // Only a regular file is read: a folder cannot be, and a pipe or a device may never end.
+    if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
         ::close(fd);
         fd = -1;
         error = EISDIR;

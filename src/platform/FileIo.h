@@ -13,7 +13,8 @@ enum class OpenFailure {
     Guarded, // a failed open inside a guarded block reports "I/O エラー (103)"
 };
 
-// Opens a file for reading; throws AppError when it cannot be opened (a folder cannot be opened).
+// Opens a file for reading; throws AppError when it cannot be opened. Only a regular file is opened: a folder, a
+// pipe or a device is refused as a folder is ("ファイルへのアクセスが拒否されました").
 std::unique_ptr<QFile> openForReading(const QString &fileName, OpenFailure failure);
 
 // The whole content of a file.

@@ -4,13 +4,38 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QLabel>
+#include <QScreen>
 #include <QWindow>
 
+#include <algorithm>
+
 #include "Fonts.h"
+
+namespace {
+
+// Whether any part of the outer rectangle lies on a screen (counted in 64 bits: a place may be any 32-bit number).
+bool onAnyScreen(int left, int top, int outerWidth, int outerHeight)
+{
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    return std::any_of(screens.begin(), screens.end(), [&](const QScreen *screen) {
+        const QRect s = screen->geometry();
+        return left < qint64(s.x()) + s.width() && qint64(left) + outerWidth > s.x() &&
+               top < qint64(s.y()) + s.height() && qint64(top) + outerHeight > s.y();
+    });
+}
+
+} // namespace
 
 void setOuterGeometry(QWidget *window, int left, int top, int outerWidth, int outerHeight)
 {
     window->resize(outerWidth - FrameWidth, outerHeight - FrameHeight);
+    // A window wholly off every screen (a place kept from a larger desktop, or a damaged Conf.txt) is out of the
+    // user's reach, and a modal one would lock the program: it opens at the top-left corner of the main screen.
+    if (!onAnyScreen(left, top, outerWidth, outerHeight)) {
+        const QPoint corner = QGuiApplication::primaryScreen()->geometry().topLeft();
+        left = corner.x();
+        top = corner.y();
+    }
     window->move(left, top);
 }
 

@@ -50,5 +50,6 @@ protected:
 constexpr int FrameWidth = 8;
 constexpr int FrameHeight = 34;
 
-// Places a top-level window by its outer rectangle.
+// Places a top-level window by its outer rectangle; one that would lie wholly off every screen opens at the
+// top-left corner of the main screen.
 void setOuterGeometry(QWidget *window, int left, int top, int outerWidth, int outerHeight);

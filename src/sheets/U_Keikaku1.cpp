@@ -212,7 +212,7 @@ void TF_Keikaku1::refillChoices(QComboBox *box, const QString &fileName, int fie
     box->clear();
     try {
         for (const QByteArray &line : ReadTextLines(fileName, FileIo::OpenFailure::ByCode))
-            box->addItem(Cp932::decode(PickField(line, field)));
+            box->addItem(ShownText(PickField(line, field)));
     } catch (const AppError &) {
         // A master file that is missing or cannot be read offers no names.
     }
@@ -239,7 +239,7 @@ void TF_Keikaku1::ComboBox1Change()
     // A record with fewer fields fills the fields it has; the others stay as they were.
     auto text = [&](int n, const std::function<void(const QString &)> &fill) {
         if (n <= fields.size())
-            fill(Cp932::decode(fields.at(n - 1)));
+            fill(ShownText(fields.at(n - 1)));
     };
     auto eraDate = [&](int n, QLabel *label) { text(n, [label](const QString &t) { label->setText(EraDateText(t)); }); };
     text(4, [this](const QString &t) { m_address->setText(t); });
@@ -263,9 +263,9 @@ void TF_Keikaku1::ComboBox2Change()
     if (record.isEmpty())
         return;
     const QList<QByteArray> fields = record.split(',');
-    m_office->setText(Cp932::decode(fields.at(0)));
+    m_office->setText(ShownText(fields.at(0)));
     if (fields.size() >= 2)
-        m_officeAddress->setText(Cp932::decode(fields.at(1)));
+        m_officeAddress->setText(ShownText(fields.at(1)));
 }
 
 void TF_Keikaku1::DateTimePicker1Change()

@@ -12,6 +12,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 class TempCurrentDir
 {
 public:
@@ -42,6 +45,35 @@ private:
     QTemporaryDir m_dir;
     QString m_previous;
 };
+
+// Limits the size of the files this process writes, as a full disk would.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_previous);
+        rlimit limit = m_previous;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_previous); }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit m_previous{};
+};
+
+// The lines, each followed by CR LF, as the program writes a master file.
+inline QByteArray withLineEnds(const QList<QByteArray> &lines)
+{
+    QByteArray content;
+    for (const QByteArray &line : lines)
+        content += line + "\r\n";
+    return content;
+}
 
 // Text in code page 932, as the files hold it.
 inline QByteArray sjis(const QString &text)

@@ -17,9 +17,6 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include <csignal>
-#include <sys/resource.h>
-
 using Lines = QList<QByteArray>;
 
 namespace {
@@ -42,14 +39,6 @@ const Lines ServiceLines = {
     sjis(QStringLiteral("身体介護,訪問介護（身体介護中心）")),
     sjis(QStringLiteral("\"通所\"　介護 ")),
 };
-
-QByteArray withLineEnds(const Lines &lines)
-{
-    QByteArray content;
-    for (const QByteArray &line : lines)
-        content += line + "\r\n";
-    return content;
-}
 
 // The field controls of each window, in the order of the record's fields.
 QStringList fieldControls(const QString &window)
@@ -159,24 +148,6 @@ void showFromMenu(const char *item)
 {
     F_Main->menuBar()->findChild<QAction *>(QLatin1String(item))->trigger();
 }
-
-// Limits the size of the files this process writes, as a full disk would.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_previous);
-        rlimit limit = m_previous;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_previous); }
-
-private:
-    rlimit m_previous{};
-};
 
 } // namespace
 
