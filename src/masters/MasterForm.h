@@ -1,14 +1,13 @@
 #pragma once
 
 #include "masters/MasterFile.h"
+#include "plan/U_Gloval.h"
 #include "platform/Form.h"
 
 #include <QListWidget>
 
 class QPushButton;
 
-// Dates in master records are short date text.
-inline const QString ShortDateFormat = QStringLiteral("yyyy/MM/dd");
 
 // The list box of a master window, one entry per line of the master file. An entry shows its line decoded and
 // keeps the line's bytes (LineRole). The list tells when the user selects an entry: a click on an entry, also on

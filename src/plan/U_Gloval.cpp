@@ -106,7 +106,7 @@ QString EraDateText(const QString &dateText)
 
 QString EraDateText(const QDate &date)
 {
-    return EraDateText(date.toString(QStringLiteral("yyyy/MM/dd")));
+    return EraDateText(date.toString(ShortDateFormat));
 }
 
 QByteArray EscapeLineBreaks(const QByteArray &text)

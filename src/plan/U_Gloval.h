@@ -40,6 +40,9 @@ extern std::array<quint8, WeeklyCellCount> CellHalf;         // 0 whole hour, 1 
 extern std::array<QString, WeeklyRowCount> ActivityText;
 extern quint8 SplitStage; // the one stage of the half-hour split cycle for the whole grid
 
+// Short date text: the form in which the user master stores dates and from which era dates are made.
+inline const QString ShortDateFormat = QStringLiteral("yyyy/MM/dd");
+
 // ---- Text routines ----
 
 // The n-th comma-separated piece of the line (1 = first); n <= 0 gives empty text.

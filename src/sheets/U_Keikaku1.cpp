@@ -1,6 +1,7 @@
 #include "U_Keikaku1.h"
 
 #include "LineLimitedMemo.h"
+#include "masters/MasterFile.h"
 #include "plan/U_Gloval.h"
 #include "platform/AppError.h"
 #include "platform/Cp932.h"
@@ -21,8 +22,6 @@ TF_Keikaku1 *F_Keikaku1 = nullptr;
 
 namespace {
 
-const QString UserFileName = QStringLiteral("Riyou.txt");
-const QString CreatorFileName = QStringLiteral("Jisya.txt");
 constexpr int UserKeyField = 2;
 constexpr int CreatorKeyField = 3;
 
@@ -168,7 +167,7 @@ TF_Keikaku1::TF_Keikaku1()
     auto datePicker = [&](const char *name, int left, void (TF_Keikaku1::*handler)()) {
         auto *picker = place(new QDateEdit(QDate::currentDate(), this), QLatin1String(name), left, 172, 18, 17);
         picker->setCalendarPopup(true);
-        picker->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
+        picker->setDisplayFormat(ShortDateFormat);
         picker->setMinimumDate(QDate(1868, 9, 8));
         auto run = [this, handler] { guardEvent([this, handler] { (this->*handler)(); }); };
         connect(picker, &QDateEdit::dateChanged, this, run);
@@ -222,8 +221,8 @@ void TF_Keikaku1::refillChoices(QComboBox *box, const QString &fileName, int fie
 
 void TF_Keikaku1::FormActivate()
 {
-    refillChoices(m_user, UserFileName, UserKeyField);
-    refillChoices(m_creator, CreatorFileName, CreatorKeyField);
+    refillChoices(m_user, RiyouFileName, UserKeyField);
+    refillChoices(m_creator, JisyaFileName, CreatorKeyField);
 }
 
 void TF_Keikaku1::ComboBox1Change()
@@ -232,7 +231,7 @@ void TF_Keikaku1::ComboBox1Change()
     // An empty name or one that code page 932 cannot hold is nobody's: nothing is filled.
     if (name.isEmpty() || !Cp932::firstUnencodable(name).isEmpty())
         return;
-    const QByteArray record = FindLineByField(UserFileName, Cp932::encode(name), UserKeyField);
+    const QByteArray record = FindLineByField(RiyouFileName, Cp932::encode(name), UserKeyField);
     if (record.isEmpty())
         return;
     const QList<QByteArray> fields = record.split(',');
@@ -259,7 +258,7 @@ void TF_Keikaku1::ComboBox2Change()
     const QString name = m_creator->currentText();
     if (name.isEmpty() || !Cp932::firstUnencodable(name).isEmpty())
         return;
-    const QByteArray record = FindLineByField(CreatorFileName, Cp932::encode(name), CreatorKeyField);
+    const QByteArray record = FindLineByField(JisyaFileName, Cp932::encode(name), CreatorKeyField);
     if (record.isEmpty())
         return;
     const QList<QByteArray> fields = record.split(',');
