@@ -52,7 +52,7 @@ inline std::optional<PlanFileArguments> planFileArguments(int argc, char *argv[]
 inline void createAllWindowsIn(const QTemporaryDir &dir)
 {
     QDir::setCurrent(dir.path());
-    installFontSubstitutions();
+    chooseFontFamilies();
     DialogHooks::startRecording();
     CreateAllWindows();
     DialogHooks::takeErrors();

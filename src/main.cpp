@@ -11,6 +11,7 @@
 
 int main(int argc, char *argv[])
 {
+    preloadFontConfiguration();
     QApplication app(argc, argv);
     QApplication::setApplicationName(ApplicationTitle);
 
@@ -22,7 +23,7 @@ int main(int argc, char *argv[])
                                 QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&toolkitTranslation);
 
-    installFontSubstitutions();
+    chooseFontFamilies();
     CreateAllWindows();
     F_Main->show();
     return QApplication::exec();

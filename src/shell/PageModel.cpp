@@ -2,6 +2,7 @@
 
 #include "platform/AppError.h"
 #include "platform/FileIo.h"
+#include "platform/Fonts.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>
@@ -140,7 +141,7 @@ void drawElements(QPainter &painter, const ElementList &list, const QPointF &ori
 
 QFont reportFont(const QString &family, double points)
 {
-    QFont font(family);
+    QFont font(installedFamily(family));
     font.setPointSizeF(points);
     return font;
 }

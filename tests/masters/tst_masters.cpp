@@ -182,7 +182,7 @@ void TestMasters::initTestCase()
     TempCurrentDir::write(JisyaFileName, withLineEnds(JisyaLines));
     // The service list ends at the zero byte.
     TempCurrentDir::write(ServiceFileName, withLineEnds(ServiceLines) + QByteArray("\0junk\r\n", 7));
-    installFontSubstitutions();
+    chooseFontFamilies();
     DialogHooks::startRecording();
     CreateAllWindows();
     F_Main->show();

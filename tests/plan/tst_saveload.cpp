@@ -165,7 +165,7 @@ private:
 void TestSaveLoad::initTestCase()
 {
     m_dir = std::make_unique<TempCurrentDir>();
-    installFontSubstitutions();
+    chooseFontFamilies();
     DialogHooks::startRecording();
     CreateAllWindows();
     DialogHooks::takeErrors();

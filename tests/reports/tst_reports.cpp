@@ -125,7 +125,7 @@ private:
 void TestReports::initTestCase()
 {
     m_dir = std::make_unique<TempCurrentDir>();
-    installFontSubstitutions();
+    chooseFontFamilies();
     DialogHooks::startRecording();
     CreateAllWindows();
     PreviewHooks::setStandIn([this](const Report &report) {

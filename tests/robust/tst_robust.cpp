@@ -415,7 +415,7 @@ void TestRobust::initTestCase()
     TempCurrentDir::write(JisyaFileName, withLineEnds(JisyaLines));
     TempCurrentDir::write(RiyouFileName, withLineEnds(RiyouLines));
     TempCurrentDir::write(ServiceFileName, withLineEnds(ServiceLines));
-    installFontSubstitutions();
+    chooseFontFamilies();
     DialogHooks::startRecording();
     CreateAllWindows();
     QCOMPARE(DialogHooks::takeErrors(), QStringList());

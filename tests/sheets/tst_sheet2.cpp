@@ -201,7 +201,7 @@ private:
 void TestSheet2::initTestCase()
 {
     m_dir = std::make_unique<TempCurrentDir>();
-    installFontSubstitutions();
+    chooseFontFamilies();
     DialogHooks::startRecording();
     CreateAllWindows();
     DialogHooks::takeErrors(); // no Conf.txt

@@ -75,7 +75,7 @@ private:
 void TestSheets::initTestCase()
 {
     m_dir = std::make_unique<TempCurrentDir>();
-    installFontSubstitutions();
+    chooseFontFamilies();
     DialogHooks::startRecording();
     CreateAllWindows();
     DialogHooks::takeErrors();

@@ -160,7 +160,7 @@ private:
 void TestWeekly::initTestCase()
 {
     m_dir = std::make_unique<TempCurrentDir>();
-    installFontSubstitutions();
+    chooseFontFamilies();
     DialogHooks::startRecording();
     CreateAllWindows();
     DialogHooks::takeErrors();

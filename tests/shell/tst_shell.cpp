@@ -12,6 +12,8 @@
 #include "shell/U_Main.h"
 #include "sheets/U_Keikaku1.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QtTest>
@@ -121,6 +123,7 @@ private slots:
     void menuShowsEveryCommand();
     void mainWindowRefusesToClose();
     void colourSettingsShowAndChangeTheSettings();
+    void designFamiliesDrawWithInstalledFonts();
     void pageDrawing_data();
     void pageDrawing();
     void exitWithUnwritableConfDoesNotEnd();
@@ -134,7 +137,7 @@ private:
 void TestShell::initTestCase()
 {
     m_dir = std::make_unique<TempCurrentDir>();
-    installFontSubstitutions();
+    chooseFontFamilies();
     DialogHooks::startRecording();
     CreateAllWindows();
     m_startErrors = DialogHooks::takeErrors();
@@ -277,6 +280,18 @@ void TestShell::colourSettingsShowAndChangeTheSettings()
     QCOMPARE(DialogHooks::takeColorDialogStarts(), QList<QColor>());
     F_Conf->close();
     QVERIFY(!F_Conf->isVisible());
+}
+
+void TestShell::designFamiliesDrawWithInstalledFonts()
+{
+    const QStringList installed = QFontDatabase::families();
+    for (const QString &family : {MsPGothic, MsPMincho}) {
+        QVERIFY2(installed.contains(installedFamily(family)), qPrintable(family));
+        // Windows and sheets both draw with it, not with a replacement the toolkit picks.
+        QCOMPARE(QFontInfo(pixelFont(family, 12)).family(), installedFamily(family));
+        QCOMPARE(QFontInfo(reportFont(family, 9)).family(), installedFamily(family));
+    }
+    QCOMPARE(F_Main->font().family(), installedFamily(MsPGothic));
 }
 
 void TestShell::pageDrawing_data()
