@@ -10,6 +10,7 @@
 #include "PeakMemory.h"
 
 #include "platform/Form.h"
+#include "shell/U_Conf.h"
 
 #include <QAction>
 #include <QApplication>
@@ -76,6 +77,11 @@ private:
 
     void run()
     {
+        // The program creates its other windows right after the main window's first paint (TF_Conf last).
+        if (!F_Conf) {
+            QTimer::singleShot(0, this, [this] { run(); });
+            return;
+        }
         DialogHooks::startRecording();
         const QString planFile = qEnvironmentVariable("BENCH_PLAN_FILE");
         if (planFile.isEmpty())

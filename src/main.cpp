@@ -1,5 +1,5 @@
-// 居宅介護サービス計画書: start-up. Sets the title and the fonts, creates every window once and runs the main
-// window until "処理終了" ends the program.
+// 居宅介護サービス計画書: start-up. Sets the title and the fonts, creates the main window and shows it (it creates
+// the other windows right after its first paint) and runs it until "処理終了" ends the program.
 
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
@@ -24,7 +24,7 @@ int main(int argc, char *argv[])
         QApplication::installTranslator(&toolkitTranslation);
 
     chooseFontFamilies();
-    CreateAllWindows();
+    CreateMainWindow();
     F_Main->show();
     return QApplication::exec();
 }

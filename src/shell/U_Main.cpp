@@ -25,12 +25,19 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 
 TF_Main *F_Main = nullptr;
 
-void CreateAllWindows()
+void CreateMainWindow()
 {
     F_Main = new TF_Main;
+}
+
+void CreateOtherWindows()
+{
+    if (F_Keikaku1)
+        return;
     F_Keikaku1 = new TF_Keikaku1;
     QR_Keikaku1 = new TQR_Keikaku1;
     FrmJisya = new TFrmJisya;
@@ -44,6 +51,12 @@ void CreateAllWindows()
     F_ReadDT = new TF_ReadDT;
     F_Version = new TF_Version;
     F_Conf = new TF_Conf;
+}
+
+void CreateAllWindows()
+{
+    CreateMainWindow();
+    CreateOtherWindows();
 }
 
 TF_Main::TF_Main()
@@ -102,7 +115,7 @@ TF_Main::TF_Main()
         for (const Item &item : menu.items) {
             QAction *action = qmenu->addAction(item.caption);
             action->setObjectName(QLatin1String(item.name));
-            connect(action, &QAction::triggered, this, [this, handler = item.handler] { (this->*handler)(); });
+            connect(action, &QAction::triggered, this, [this, handler = item.handler] { runCommand(handler); });
         }
     }
 
@@ -115,8 +128,25 @@ QPushButton *TF_Main::addButton(const QString &name, const QString &caption, int
     auto *button = new QPushButton(caption, centralWidget());
     button->setObjectName(name);
     button->setGeometry(56, top, 241, 25);
-    connect(button, &QPushButton::clicked, this, handler);
+    connect(button, &QPushButton::clicked, this, [this, handler] { runCommand(handler); });
     return button;
+}
+
+void TF_Main::runCommand(void (TF_Main::*handler)())
+{
+    CreateOtherWindows();
+    (this->*handler)();
+}
+
+bool TF_Main::event(QEvent *event)
+{
+    // The other windows are created as soon as the main window is on the screen: queued at its first paint, they
+    // are created once that paint has been handed to the screen.
+    if (event->type() == QEvent::Paint && !m_painted) {
+        m_painted = true;
+        QTimer::singleShot(0, this, &CreateOtherWindows);
+    }
+    return QMainWindow::event(event);
 }
 
 void TF_Main::FormCreate()

@@ -139,10 +139,13 @@ void TestShell::initTestCase()
     m_dir = std::make_unique<TempCurrentDir>();
     chooseFontFamilies();
     DialogHooks::startRecording();
-    CreateAllWindows();
+    // The start sequence of the program: the main window is shown, and creates the other windows after its first
+    // paint.
+    CreateMainWindow();
     m_startErrors = DialogHooks::takeErrors();
     F_Main->show();
     QVERIFY(QTest::qWaitForWindowExposed(F_Main));
+    QTRY_VERIFY(F_Conf);
 }
 
 void TestShell::startWithoutConfReportsOnceAndGoesOn()
