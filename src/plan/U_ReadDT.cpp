@@ -48,16 +48,30 @@ void TF_ReadDT::Button1Click()
     m_chosenDataFileName = fileName;
     m_list->clear();
     m_entries.clear();
+    // The entries go into the list in batches, one insertion for all the lines read since the last repaint: a
+    // list told of every line on its own takes longer over a long file than reading it.
+    QStringList pending;
+    const auto showPending = [&] {
+        m_list->addItems(pending);
+        pending.clear();
+    };
     QElapsedTimer sinceRepaint;
     sinceRepaint.start();
-    ListPlanFile(fileName, [&](const PlanEntry &entry) {
-        m_entries.append(entry);
-        m_list->addItem(entry.text());
-        if (sinceRepaint.hasExpired(RepaintEveryMs)) {
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            sinceRepaint.start();
-        }
-    });
+    try {
+        ListPlanFile(fileName, [&](const PlanEntry &entry) {
+            m_entries.append(entry);
+            pending.append(entry.text());
+            if (sinceRepaint.hasExpired(RepaintEveryMs)) {
+                showPending();
+                QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+                sinceRepaint.start();
+            }
+        });
+    } catch (const AppError &) {
+        showPending(); // the entries before a line that stops the listing stay listed
+        throw;
+    }
+    showPending();
     m_hint->show();
 }
 
